@@ -1,0 +1,16 @@
+# Compiler settings every target of ours shares: warnings, and the sanitizers when asked for.
+function(tinzel_apply_build_settings target)
+    target_compile_features(${target} PUBLIC cxx_std_20)
+    if(MSVC)
+        target_compile_options(${target} PRIVATE /W4 $<$<BOOL:${TINZEL_WARNINGS_AS_ERRORS}>:/WX>)
+    else()
+        target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic
+            $<$<BOOL:${TINZEL_WARNINGS_AS_ERRORS}>:-Werror>)
+    endif()
+    if(TINZEL_SANITIZE)
+        set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all
+            -fno-omit-frame-pointer)
+        target_compile_options(${target} PRIVATE ${sanitizers})
+        target_link_options(${target} PUBLIC ${sanitizers})
+    endif()
+endfunction()
