@@ -1,0 +1,42 @@
+// The window's module: the game state and the four procedures that make the game.
+#pragma once
+
+#include <cstdint>
+
+#include "game/game_state.h"
+#include "ui/runtime_services.h"
+
+namespace tinzel {
+
+// Created once at program start and kept until the program ends; the window it drives is
+// torn down and rebuilt every round, but this object and its state are not.
+class Form1Module : public FormEvents {
+  public:
+    explicit Form1Module(RuntimeServices& runtime) : runtime_(runtime) {}
+
+    // Starts a round: seeds the random source, then `loadvars`, then `loadshapes`.
+    void Form_Load() override;
+
+    // Judges the answer by the clicked colour's count, counts a win or a loss, and starts
+    // the next round by unloading the window and showing it again.
+    void Color_Click(std::int16_t Index) override;
+
+    // Clears this round's counts, writes the scoreboard, and ends the game at ten wins.
+    void loadvars();
+
+    // Deals the hundred squares so that exactly one colour covers exactly ten of them, then
+    // creates colour buttons 1 to 10 below the design-time button 0.
+    void loadshapes();
+
+    const GameState& state() const { return state_; }
+    GameState& state() { return state_; }
+
+  private:
+    // Draws the next colour into `colorDraw` and returns it as a checked palette index.
+    int drawColor();
+
+    RuntimeServices& runtime_;
+    GameState state_;
+};
+
+}  // namespace tinzel

@@ -1,0 +1,43 @@
+// The eleven colours of the game, shared by the board squares and the colour buttons.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+#include "ui/runtime_services.h"
+
+namespace tinzel {
+
+// Packs three components 0 to 255 into one colour value.
+constexpr ColorValue packColor(int red, int green, int blue) {
+    return static_cast<ColorValue>(red) + 256u * static_cast<ColorValue>(green) +
+           65536u * static_cast<ColorValue>(blue);
+}
+
+constexpr int redOf(ColorValue color) {
+    return static_cast<int>(color & 0xFFu);
+}
+constexpr int greenOf(ColorValue color) {
+    return static_cast<int>((color >> 8) & 0xFFu);
+}
+constexpr int blueOf(ColorValue color) {
+    return static_cast<int>((color >> 16) & 0xFFu);
+}
+
+inline constexpr std::size_t kColorCount = 11;
+
+// Index k colours the squares dealt in colour k and colour button k.
+inline constexpr std::array<ColorValue, kColorCount> Palette = {
+    packColor(0, 0, 0),       packColor(160, 160, 160), packColor(255, 255, 255),
+    packColor(255, 180, 180), packColor(255, 64, 64),   packColor(255, 165, 64),
+    packColor(255, 255, 64),  packColor(64, 255, 64),   packColor(64, 255, 255),
+    packColor(64, 64, 255),   packColor(255, 64, 255),
+};
+
+// What each colour is called, for assistive tools that read the colour buttons aloud.
+inline constexpr std::array<std::string_view, kColorCount> PaletteNames = {
+    "Black", "Grey", "White", "Pink", "Red", "Orange", "Yellow", "Green", "Cyan", "Blue", "Magenta",
+};
+
+}  // namespace tinzel
