@@ -1,0 +1,67 @@
+#include "ui/qt/color_button.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace tinzel::qt {
+
+namespace {
+
+// Black or white, whichever stands out against the fill, so the focus ring shows on every
+// colour of the palette.
+QColor contrastingColor(const QColor& fill) {
+    const double luminance = 0.299 * fill.red() + 0.587 * fill.green() + 0.114 * fill.blue();
+    return luminance > 128 ? QColor(Qt::black) : QColor(Qt::white);
+}
+
+}  // namespace
+
+ColorButton::ColorButton(int index, QWidget* parent)
+    : QAbstractButton(parent), index_(index), fill_(Qt::black) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ColorButton::setFillColor(const QColor& color) {
+    fill_ = color;
+    update();
+}
+
+QSize ColorButton::sizeHint() const {
+    return size();
+}
+
+void ColorButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect area = rect();
+    painter.fillRect(area, fill_);
+    const QColor edge = isDown() ? contrastingColor(fill_) : QColor(64, 64, 64);
+    painter.setPen(QPen(edge, isDown() ? 2 : 1));
+    painter.drawRect(area.adjusted(0, 0, -1, -1));
+    if (hasFocus()) {
+        QPen ring(contrastingColor(fill_), 2, Qt::DotLine);
+        painter.setPen(ring);
+        painter.drawRect(area.adjusted(4, 4, -5, -5));
+    }
+}
+
+void ColorButton::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (!event->isAutoRepeat()) {
+                click();
+            }
+            return;
+        case Qt::Key_Up:
+            emit focusStepRequested(index_, -1);
+            return;
+        case Qt::Key_Down:
+            emit focusStepRequested(index_, +1);
+            return;
+        default:
+            QAbstractButton::keyPressEvent(event);
+    }
+}
+
+}  // namespace tinzel::qt
