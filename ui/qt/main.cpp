@@ -1,5 +1,6 @@
 // Tinzel on Linux: start-up of the Qt window and the game behind it.
 #include <QApplication>
+#include <QIcon>
 
 #include "game/form1_module.h"
 #include "ui/form_design.h"
@@ -8,9 +9,13 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tinzel"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(TINZEL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(TINZEL_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tinzel.png")));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/tinzel-%1.png").arg(size));
+    }
+    QApplication::setWindowIcon(icon);
 
     tinzel::qt::QtRuntime runtime;
     tinzel::Form1Module game(runtime);

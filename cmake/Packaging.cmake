@@ -1,0 +1,13 @@
+# A Debian package of the installed game: `cpack -G DEB` in the build directory.
+set(CPACK_PACKAGE_NAME tinzel)
+set(CPACK_PACKAGE_VENDOR "The Tinzel developers")
+set(CPACK_PACKAGE_CONTACT "The Tinzel developers <maintainers@tinzel.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Find the one colour that covers exactly ten squares")
+set(CPACK_PACKAGE_VERSION ${TINZEL_VERSION_TEXT})
+set(CPACK_PACKAGE_INSTALL_DIRECTORY /usr)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-ocr-a)
+include(CPack)

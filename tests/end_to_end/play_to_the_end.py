@@ -1,0 +1,124 @@
+#!/usr/bin/env python3
+"""Plays a whole game of the real tinzel program on an X display, as a player would.
+
+It looks at the window's pixels to find the colour on ten squares, answers with the mouse and
+with the keyboard, and checks that the tenth win closes the board, opens the end message, and
+that dismissing the message ends the process with status 0. Needs DISPLAY, xdotool and
+ImageMagick's `import`.
+"""
+import subprocess
+import sys
+import time
+
+DESIGN_WIDTH = 7770  # the client area in twips
+SQUARE = (495, 440)
+BUTTON_LEFT, BUTTON_WIDTH, BUTTON_PITCH = 4920, 1095, 400
+WRONG_ANSWERS = 2
+PALETTE = [(0, 0, 0), (160, 160, 160), (255, 255, 255), (255, 180, 180), (255, 64, 64),
+           (255, 165, 64), (255, 255, 64), (64, 255, 64), (64, 255, 255), (64, 64, 255),
+           (255, 64, 255)]
+
+
+def run(*command):
+    return subprocess.run(command, check=True, capture_output=True, text=True).stdout
+
+
+def visible_window(name, timeout=10.0):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{name}$"],
+                               capture_output=True, text=True).stdout.split()
+        if found:
+            return found[0]
+        time.sleep(0.05)
+    return None
+
+
+def screenshot(window):
+    """The window's client area as (width, height, bytes of RGB)."""
+    geometry = run("xdotool", "getwindowgeometry", window)
+    width, height = map(int, geometry.split("Geometry: ")[1].split()[0].split("x"))
+    pixels = subprocess.run(["import", "-silent", "-window", window, "-depth", "8", "rgb:-"],
+                            check=True, capture_output=True).stdout
+    return width, height, pixels
+
+
+def pixel(shot, x, y):
+    width, _, pixels = shot
+    offset = 3 * (y * width + x)
+    return tuple(pixels[offset:offset + 3])
+
+
+def board_counts(shot):
+    scale = shot[0] / DESIGN_WIDTH
+    counts = [0] * len(PALETTE)
+    for row in range(10):
+        for column in range(10):
+            x = int((column * SQUARE[0] + SQUARE[0] / 2) * scale)
+            y = int((row * SQUARE[1] + SQUARE[1] / 2) * scale)
+            colour = pixel(shot, x, y)
+            if colour not in PALETTE:
+                raise AssertionError(f"square at row {row + 1}, column {column + 1} shows "
+                                     f"{colour}, which is not a palette colour")
+            counts[PALETTE.index(colour)] += 1
+    return counts
+
+
+def button_centre(shot, index):
+    scale = shot[0] / DESIGN_WIDTH
+    return (int((BUTTON_LEFT + BUTTON_WIDTH / 2) * scale),
+            int((index * BUTTON_PITCH + BUTTON_PITCH / 2) * scale))
+
+
+def wait_for_new_board(window, previous):
+    deadline = time.monotonic() + 10
+    while time.monotonic() < deadline:
+        shot = screenshot(window)
+        if shot[2] != previous[2]:
+            return shot
+        time.sleep(0.05)
+    raise AssertionError("the board did not change after an answer")
+
+
+def main(program):
+    game = subprocess.Popen([program])
+    try:
+        window = visible_window("Form1")
+        assert window, "the window Form1 did not appear"
+        shot = screenshot(window)
+        answers = 0
+        wins = 0
+        while wins < 10:
+            counts = board_counts(shot)
+            assert sum(counts) == 100 and counts.count(10) == 1 and max(counts) == 10, counts
+            ten_colour = counts.index(10)
+            answer = ten_colour if answers >= WRONG_ANSWERS else (ten_colour + 1) % 11
+            if answers % 2 == 0:
+                x, y = button_centre(shot, answer)
+                run("xdotool", "mousemove", "--window", window, str(x), str(y), "click", "1")
+            else:
+                # The keyboard: the focus is on the button answered last; walk to the answer.
+                run("xdotool", "windowfocus", "--sync", window)
+                run("xdotool", "key", "--clearmodifiers", *(["Up"] * 10), *(["Down"] * answer),
+                    "space")
+            answers += 1
+            wins += answer == ten_colour
+            if wins == 10:
+                break
+            shot = wait_for_new_board(window, shot)
+
+        message = visible_window("Tinzel")
+        assert message, "no end message after the tenth win"
+        assert visible_window("Form1", timeout=0.5) is None, "the board is still shown"
+        run("xdotool", "windowfocus", "--sync", message)
+        run("xdotool", "key", "Return")
+        status = game.wait(timeout=10)
+        assert status == 0, f"the game ended with status {status}"
+        print(f"won 10 of {answers} answers; the game ended with status 0")
+    finally:
+        if game.poll() is None:
+            game.kill()
+
+
+if __name__ == "__main__":
+    main(sys.argv[1])

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch prefix and packs it as a .deb, then checks that both hold
+# the program, its desktop entry, metainfo and icons, and that the packaged program starts.
+set -euo pipefail
+build=$1
+app_id=$2
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+expect_files() {
+    local root=$1
+    for path in bin/tinzel share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml; do
+        [ -f "$root/$path" ] || { echo "missing from $root: $path"; exit 1; }
+    done
+    for size in 16 32 48 64 128 256; do
+        local icon=$root/share/icons/hicolor/${size}x${size}/apps/$app_id.png
+        [ -f "$icon" ] || { echo "missing icon: $icon"; exit 1; }
+        identify -format '%wx%h' "$icon" | grep -qx "${size}x${size}" ||
+            { echo "$icon is not ${size}x${size}"; exit 1; }
+    done
+}
+
+cmake --install "$build" --prefix "$scratch/prefix" > /dev/null
+expect_files "$scratch/prefix"
+echo "cmake --install: program, desktop entry, metainfo and six icons in place"
+
+(cd "$scratch" && cpack --config "$build/CPackConfig.cmake" -G DEB > /dev/null)
+deb=$(ls "$scratch"/*.deb)
+dpkg-deb --field "$deb" Package Version Depends | sed 's/^/  /'
+dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 ||
+    { echo "the package does not depend on Qt's widgets library"; exit 1; }
+dpkg-deb --extract "$deb" "$scratch/unpacked"
+expect_files "$scratch/unpacked/usr"
+
+# The packaged program starts and keeps running until it is stopped.
+set +e
+QT_QPA_PLATFORM=offscreen timeout 3 "$scratch/unpacked/usr/bin/tinzel"
+status=$?
+set -e
+[ "$status" -eq 124 ] || { echo "the packaged tinzel exited with status $status"; exit 1; }
+echo "cpack: $(basename "$deb") holds everything and its tinzel starts"
