@@ -19,10 +19,22 @@ class ColorCounts {
 
     // A colour draw is a whole number held as a float; it is checked before it is converted,
     // so a value far outside the range (or not a number at all) is caught too.
-    static int checkedIndex(float colorDraw);
+    static int checkedIndex(float colorDraw) {
+        if (!(colorDraw >= 0.0f && colorDraw <= static_cast<float>(kColorCount - 1))) [[unlikely]] {
+            throwSubscriptError(colorDraw);
+        }
+        return static_cast<int>(colorDraw);
+    }
 
   private:
-    static std::size_t checked(int index);
+    // Dealing a board checks an index a few hundred times, so the check stays inline.
+    static std::size_t checked(int index) {
+        if (index < 0 || index >= static_cast<int>(kColorCount)) [[unlikely]] {
+            throwSubscriptError(static_cast<float>(index));
+        }
+        return static_cast<std::size_t>(index);
+    }
+    [[noreturn]] static void throwSubscriptError(float index);
 
     std::array<int, kColorCount> counts_{};
 };

@@ -1,12 +1,6 @@
 #include "game/number_functions.h"
 
-#include <cmath>
-
 namespace tinzel {
-
-float roundDown(float value) {
-    return std::floor(value);
-}
 
 std::string numberText(long long value) {
     // The sign position always holds something, so scores stay aligned after a label's prefix.
