@@ -1,33 +1,9 @@
-// Tinzel on Linux: start-up of the Qt window and the game behind it.
+// Tinzel on Linux. It takes no command line: Qt's own options are all it understands.
 #include <QApplication>
-#include <QIcon>
 
-#include "game/form1_module.h"
-#include "ui/form_design.h"
-#include "ui/qt/qt_runtime.h"
+#include "ui/qt/run_game.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tinzel"));
-    QApplication::setApplicationVersion(QStringLiteral(TINZEL_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral(TINZEL_APP_ID));
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/tinzel-%1.png").arg(size));
-    }
-    QApplication::setWindowIcon(icon);
-
-    tinzel::qt::QtRuntime runtime;
-    tinzel::Form1Module game(runtime);
-    runtime.attach(game);
-    // The game decides when it is over, not the last window closing (the end message opens
-    // after the board's window has gone).
-    QApplication::setQuitOnLastWindowClosed(false);
-    QObject::connect(&runtime, &tinzel::qt::QtRuntime::finished, &application,
-                     &QCoreApplication::exit);
-    runtime.start();
-    if (runtime.hasEnded()) {
-        return runtime.exitStatus();
-    }
-    return application.exec();
+    return tinzel::qt::runGame(application);
 }
