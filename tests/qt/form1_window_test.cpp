@@ -77,9 +77,9 @@ QString answerModalBox(
     return text;
 }
 
-// The centre of a widget, in the device pixels of an image grabbed from `window`.
-QPoint centreIn(const QWidget* widget, const QWidget* window, qreal pixelRatio) {
-    const QPoint centre = widget->mapTo(window, widget->rect().center());
+// The centre of a rectangle in `widget`, in the device pixels of an image grabbed from `window`.
+QPoint centreIn(const QWidget* widget, const QRect& rect, const QWidget* window, qreal pixelRatio) {
+    const QPoint centre = widget->mapTo(window, rect.center());
     return (QPointF(centre) * pixelRatio).toPoint();
 }
 
@@ -112,9 +112,9 @@ void Form1WindowTest::startUpShowsAFullBoardElevenButtonsAndZeroScores() {
     QVERIFY(running.runtime.window()->isVisible());
     QCOMPARE(running.runtime.window()->windowTitle(), QStringLiteral("Form1"));
     QCOMPARE(controls.elementCount(ControlArray::Square), 101);
-    QVERIFY(!controls.square(0)->isVisible());
+    QVERIFY(!controls.isSquareVisible(0));
     for (int index = 1; index <= 100; ++index) {
-        QVERIFY2(controls.square(index)->isVisible(), qPrintable(QString::number(index)));
+        QVERIFY2(controls.isSquareVisible(index), qPrintable(QString::number(index)));
     }
     QCOMPARE(controls.elementCount(ControlArray::Color), 11);
     for (int k = 0; k <= 10; ++k) {
@@ -136,8 +136,8 @@ void Form1WindowTest::theRenderedWindowShowsThePaletteAndOneColourOnTenSquares()
     const qreal ratio = window->devicePixelRatioF();
     std::array<int, tinzel::kColorCount> seen{};
     for (int index = 1; index <= 100; ++index) {
-        const QColor shown =
-            image.pixelColor(centreIn(running.controls().square(index), window, ratio));
+        const QColor shown = image.pixelColor(
+            centreIn(&running.controls(), running.controls().squareGeometry(index), window, ratio));
         const auto found = std::find_if(Palette.begin(), Palette.end(), [&](auto color) {
             return tinzel::qt::toQColor(color) == shown;
         });
@@ -147,8 +147,9 @@ void Form1WindowTest::theRenderedWindowShowsThePaletteAndOneColourOnTenSquares()
     QCOMPARE(std::count(seen.begin(), seen.end(), 10), 1L);
     QCOMPARE(seen[static_cast<std::size_t>(running.tenColor())], 10);
     for (int k = 0; k <= 10; ++k) {
-        QCOMPARE(image.pixelColor(centreIn(running.button(k), window, ratio)),
-                 tinzel::qt::toQColor(Palette[k]));
+        QCOMPARE(
+            image.pixelColor(centreIn(running.button(k), running.button(k)->rect(), window, ratio)),
+            tinzel::qt::toQColor(Palette[k]));
     }
 }
 
@@ -156,7 +157,7 @@ void Form1WindowTest::buttonsAreDrawnOverTheSquaresAndLabelsTheyOverlap() {
     RunningGame running;
     auto& controls = running.controls();
     // Square 10 reaches 30 twips into the button column, Wins 15 twips back into it.
-    const QRect overlapSquare = controls.square(10)->geometry() & running.button(0)->geometry();
+    const QRect overlapSquare = controls.squareGeometry(10) & running.button(0)->geometry();
     const QRect overlapLabel =
         controls.scoreLabel(ScoreLabel::Wins)->geometry() & running.button(0)->geometry();
     QVERIFY(!overlapSquare.isEmpty());
@@ -193,20 +194,20 @@ void Form1WindowTest::layoutFollowsTheDesignInTwips() {
     qInfo("%g device pixels per inch", scale * 1440.0);
     auto& controls = running.controls();
     expect(QRect(QPoint(0, 0), window->size()), 0, 0, 7770, 4425);
-    expect(controls.square(1)->geometry(), 0, 0, 495, 440);
-    expect(controls.square(100)->geometry(), 4455, 3960, 495, 440);
+    expect(controls.squareGeometry(1), 0, 0, 495, 440);
+    expect(controls.squareGeometry(100), 4455, 3960, 495, 440);
     expect(running.button(0)->geometry(), 4920, 0, 1095, 400);
     expect(running.button(10)->geometry(), 4920, 4000, 1095, 400);
     expect(controls.scoreLabel(ScoreLabel::Wins)->geometry(), 6000, 0, 1575, 375);
     expect(controls.scoreLabel(ScoreLabel::Losses)->geometry(), 6000, 360, 1575, 375);
     // Neighbouring squares touch: no gap and no overlap anywhere on the board.
     for (int index = 1; index <= 100; ++index) {
-        const QRect square = controls.square(index)->geometry();
+        const QRect square = controls.squareGeometry(index);
         if (index % 10 != 0) {
-            QCOMPARE(controls.square(index + 1)->geometry().left(), square.right() + 1);
+            QCOMPARE(controls.squareGeometry(index + 1).left(), square.right() + 1);
         }
         if (index <= 90) {
-            QCOMPARE(controls.square(index + 10)->geometry().top(), square.bottom() + 1);
+            QCOMPARE(controls.squareGeometry(index + 10).top(), square.bottom() + 1);
         }
     }
 }
@@ -228,7 +229,6 @@ void Form1WindowTest::anAnswerCountsAndReplacesEveryControlOfTheRound() {
     QWidget* window = running.runtime.window();
     const QPoint place = window->pos();
     QPointer<QWidget> oldControls = running.runtime.controls();
-    QPointer<QWidget> oldSquare = running.controls().square(55);
     QPointer<QWidget> oldButton = running.button(7);
 
     activate(running.button(right ? running.tenColor() : running.wrongColor()), activation);
@@ -243,12 +243,11 @@ void Form1WindowTest::anAnswerCountsAndReplacesEveryControlOfTheRound() {
     QVERIFY(&controls != oldControls.data());
     QCOMPARE(controls.elementCount(ControlArray::Square), 101);
     QCOMPARE(controls.elementCount(ControlArray::Color), 11);
-    QVERIFY(controls.square(100)->isVisible());
+    QVERIFY(controls.isSquareVisible(100));
     QVERIFY(window->isVisible());
     QCOMPARE(window->pos(), place);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(oldControls.isNull());
-    QVERIFY(oldSquare.isNull());
     QVERIFY(oldButton.isNull());
     QCOMPARE(window->findChildren<tinzel::qt::Form1Controls*>().size(), 1);
 }

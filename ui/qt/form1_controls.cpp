@@ -1,7 +1,10 @@
 #include "ui/qt/form1_controls.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QPaintEvent>
+#include <QPainter>
 
 #include "game/game_error.h"
 #include "game/palette.h"
@@ -23,11 +26,6 @@ QString describe(ControlArray array, int index) {
 
 [[noreturn]] void fail(const QString& what) {
     throw GameError(GameError::Kind::WindowOperationFailed, what.toStdString());
-}
-
-// A thin single-line border, so the board reads as a grid of countable squares.
-void setSingleBorder(QLabel* label) {
-    label->setFrameStyle(QFrame::Box | QFrame::Plain);
 }
 
 void setBackground(QWidget* widget, const QColor& color) {
@@ -63,34 +61,33 @@ QFont scoreFont() {
     return fixed;
 }
 
-Form1Controls::Form1Controls(Resolution resolution, QWidget* parent)
-    : QWidget(parent), resolution_(resolution) {
+Form1Controls::Form1Controls(Resolution resolution, const QFont& scoreFont, QWidget* parent)
+    : QWidget(parent), resolution_(resolution), scoreFont_(scoreFont) {
     setBackground(this, toQColor(design::kBackColor));
     setGeometry(0, 0, twipsToPixelsX(design::kClientWidth, resolution),
                 twipsToPixelsY(design::kClientHeight, resolution));
 
-    // Created in the design's order; the colour buttons are raised above every label later.
-    buttons_.emplace(0, Element{createColorButton(0), design::kColorButton});
-    colorButton(0)->setFillColor(toQColor(Palette[0]));
-    colorButton(0)->setAccessibleName(toQString(PaletteNames[0]));
+    // Created in the design's order. Buttons are created after labels later on, so the one
+    // made here is raised to keep every button above every label it overlaps.
+    ColorButton* black = createColorButton(0);
+    black->setFillColor(toQColor(Palette[0]));
+    black->setAccessibleName(colorName(Palette[0]));
+    moveButton(buttons_.emplace(0, Button{black, {}}).first->second, design::kColorButton);
 
-    const QFont font = scoreFont();
     losses_ = createLabel(design::kLosses, design::kLossesCaption);
-    losses_->setFont(font);
-    setSingleBorder(losses_);
+    losses_->setFont(scoreFont_);
+    losses_->setFrameStyle(QFrame::Box | QFrame::Plain);
     label2_ = createLabel(design::kLabel2, design::kLabel2Caption);
     wins_ = createLabel(design::kWins, design::kWinsCaption);
-    wins_->setFont(font);
-    setSingleBorder(wins_);
-    squares_.emplace(0, Element{createSquare(0), design::kSquare});
-    square(0)->hide();
+    wins_->setFont(scoreFont_);
+    wins_->setFrameStyle(QFrame::Box | QFrame::Plain);
 
-    for (auto* elements : {&squares_, &buttons_}) {
-        for (auto& [index, element] : *elements) {
-            place(element);
-        }
-    }
-    colorButton(0)->raise();
+    // The template of the board's squares: hidden, never shown, in a label's default colour.
+    const QColor labelBackground = QApplication::palette(label2_).color(QPalette::Window);
+    Square& templateSquare =
+        squares_.emplace(0, Square{{}, {}, labelBackground, false}).first->second;
+    moveSquare(templateSquare, design::kSquare);
+    black->raise();
 }
 
 QLabel* Form1Controls::createLabel(const design::TwipsRect& twips, std::string_view caption) {
@@ -102,13 +99,6 @@ QLabel* Form1Controls::createLabel(const design::TwipsRect& twips, std::string_v
     return label;
 }
 
-QLabel* Form1Controls::createSquare(int index) {
-    QLabel* square = createLabel(design::kSquare, design::kSquareCaption);
-    square->setObjectName(describe(ControlArray::Square, index));
-    setSingleBorder(square);
-    return square;
-}
-
 ColorButton* Form1Controls::createColorButton(int index) {
     auto* button = new ColorButton(index, this);
     button->setObjectName(describe(ControlArray::Color, index));
@@ -118,88 +108,131 @@ ColorButton* Form1Controls::createColorButton(int index) {
 }
 
 void Form1Controls::createElement(ControlArray array, int index) {
-    auto& elements = array == ControlArray::Square ? squares_ : buttons_;
-    if (index < 1 || elements.count(index) != 0) {
+    const bool exists =
+        array == ControlArray::Square ? squares_.count(index) != 0 : buttons_.count(index) != 0;
+    if (index < 1 || exists) {
         fail(QStringLiteral("Cannot create %1: it exists already").arg(describe(array, index)));
     }
-    const Element& original = elements.at(0);
-    Element copy{nullptr, original.twips};
     if (array == ControlArray::Square) {
-        QLabel* square = createSquare(index);
-        square->setPalette(original.widget->palette());
-        square->stackUnder(colorButton(0));
-        copy.widget = square;
-    } else {
-        ColorButton* button = createColorButton(index);
-        button->setFillColor(colorButton(0)->fillColor());
-        button->setAccessibleName(colorButton(0)->accessibleName());
-        button->raise();
-        copy.widget = button;
+        Square copy = squares_.at(0);
+        copy.visible = false;
+        squares_.emplace(index, copy);
+        return;
     }
-    copy.widget->hide();
-    place(elements.emplace(index, copy).first->second);
+    const Button& original = buttons_.at(0);
+    ColorButton* button = createColorButton(index);
+    button->setFillColor(original.widget->fillColor());
+    button->setAccessibleName(original.widget->accessibleName());
+    button->hide();
+    button->raise();
+    moveButton(buttons_.emplace(index, Button{button, {}}).first->second, original.twips);
 }
 
-void Form1Controls::place(Element& element) {
-    element.widget->setGeometry(twipsToPixels(element.twips, resolution_));
-}
-
-Form1Controls::Element& Form1Controls::existing(ControlArray array, int index) {
-    auto& elements = array == ControlArray::Square ? squares_ : buttons_;
-    const auto found = elements.find(index);
-    if (found == elements.end()) {
-        fail(QStringLiteral("%1 does not exist").arg(describe(array, index)));
+Form1Controls::Square& Form1Controls::existingSquare(int index) {
+    const auto found = squares_.find(index);
+    if (found == squares_.end()) {
+        fail(QStringLiteral("%1 does not exist").arg(describe(ControlArray::Square, index)));
     }
     return found->second;
 }
 
-const Form1Controls::Element& Form1Controls::existing(ControlArray array, int index) const {
-    return const_cast<Form1Controls*>(this)->existing(array, index);
+const Form1Controls::Square& Form1Controls::existingSquare(int index) const {
+    return const_cast<Form1Controls*>(this)->existingSquare(index);
 }
 
-QWidget* Form1Controls::element(ControlArray array, int index) const {
-    return existing(array, index).widget;
-}
-
-QLabel* Form1Controls::square(int index) const {
-    return static_cast<QLabel*>(element(ControlArray::Square, index));
+Form1Controls::Button& Form1Controls::existingButton(int index) {
+    const auto found = buttons_.find(index);
+    if (found == buttons_.end()) {
+        fail(QStringLiteral("%1 does not exist").arg(describe(ControlArray::Color, index)));
+    }
+    return found->second;
 }
 
 ColorButton* Form1Controls::colorButton(int index) const {
-    return static_cast<ColorButton*>(element(ControlArray::Color, index));
+    return const_cast<Form1Controls*>(this)->existingButton(index).widget;
 }
 
 int Form1Controls::elementCount(ControlArray array) const {
     return static_cast<int>(array == ControlArray::Square ? squares_.size() : buttons_.size());
 }
 
+void Form1Controls::moveSquare(Square& square, const design::TwipsRect& twips) {
+    if (square.visible) {
+        update(square.pixels);
+    }
+    square.twips = twips;
+    square.pixels = twipsToPixels(twips, resolution_);
+    if (square.visible) {
+        update(square.pixels);
+    }
+}
+
+void Form1Controls::moveButton(Button& button, const design::TwipsRect& twips) {
+    button.twips = twips;
+    button.widget->setGeometry(twipsToPixels(twips, resolution_));
+}
+
 void Form1Controls::setTop(ControlArray array, int index, int twips) {
-    Element& element = existing(array, index);
-    element.twips.top = twips;
-    place(element);
+    if (array == ControlArray::Square) {
+        Square& square = existingSquare(index);
+        moveSquare(square, {square.twips.left, twips, square.twips.width, square.twips.height});
+    } else {
+        Button& button = existingButton(index);
+        moveButton(button, {button.twips.left, twips, button.twips.width, button.twips.height});
+    }
 }
 
 void Form1Controls::setLeft(ControlArray array, int index, int twips) {
-    Element& element = existing(array, index);
-    element.twips.left = twips;
-    place(element);
+    if (array == ControlArray::Square) {
+        Square& square = existingSquare(index);
+        moveSquare(square, {twips, square.twips.top, square.twips.width, square.twips.height});
+    } else {
+        Button& button = existingButton(index);
+        moveButton(button, {twips, button.twips.top, button.twips.width, button.twips.height});
+    }
+}
+
+void Form1Controls::setVisible(ControlArray array, int index, bool visible) {
+    if (array == ControlArray::Color) {
+        existingButton(index).widget->setVisible(visible);
+        return;
+    }
+    Square& square = existingSquare(index);
+    square.visible = visible;
+    update(square.pixels);
 }
 
 void Form1Controls::setBackColor(ControlArray array, int index, ColorValue color) {
-    Element& element = existing(array, index);
     if (array == ControlArray::Color) {
-        auto* button = static_cast<ColorButton*>(element.widget);
+        ColorButton* button = existingButton(index).widget;
         button->setFillColor(toQColor(color));
         button->setAccessibleName(colorName(color));
-    } else {
-        setBackground(element.widget, toQColor(color));
+        return;
+    }
+    Square& square = existingSquare(index);
+    square.color = toQColor(color);
+    if (square.visible) {
+        update(square.pixels);
     }
 }
 
 void Form1Controls::setCaption(ScoreLabel label, const QString& text) {
     QLabel* target = scoreLabel(label);
     target->setText(text);
-    fitText(target, scoreFont());
+    fitText(target, scoreFont_);
+}
+
+void Form1Controls::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QColor border = palette().color(QPalette::WindowText);
+    for (const auto& [index, square] : squares_) {
+        if (!square.visible || !event->rect().intersects(square.pixels)) {
+            continue;
+        }
+        painter.fillRect(square.pixels, square.color);
+        painter.setPen(border);
+        painter.drawRect(square.pixels.adjusted(0, 0, -1, -1));
+    }
 }
 
 void Form1Controls::stepFocus(int fromIndex, int step) {

@@ -20,7 +20,7 @@ QString toQString(std::string_view text) {
 
 }  // namespace
 
-QtRuntime::QtRuntime() : frame_(std::make_unique<QWidget>()) {
+QtRuntime::QtRuntime() : frame_(std::make_unique<QWidget>()), scoreFont_(scoreFont()) {
     frame_->setWindowTitle(toQString(design::kCaption));
     const Resolution dpi = resolution();
     frame_->setFixedSize(twipsToPixelsX(design::kClientWidth, dpi),
@@ -97,7 +97,7 @@ void QtRuntime::setLeft(ControlArray array, int index, int twips) {
 }
 
 void QtRuntime::setVisible(ControlArray array, int index, bool visible) {
-    loadedControls().element(array, index)->setVisible(visible);
+    loadedControls().setVisible(array, index, visible);
 }
 
 void QtRuntime::setBackColor(ControlArray array, int index, ColorValue color) {
@@ -126,7 +126,7 @@ void QtRuntime::showForm() {
                             "The window was shown before the game was attached");
         }
         // Built hidden and shown only after the load: the player never sees a half-dealt board.
-        controls_ = new Form1Controls(resolution(), frame_.get());
+        controls_ = new Form1Controls(resolution(), scoreFont_, frame_.get());
         controls_->hide();
         connect(controls_, &Form1Controls::colorClicked, this, [this](int index) {
             deliver([this, index] { events_->Color_Click(static_cast<std::int16_t>(index)); });

@@ -64,6 +64,8 @@ class QtRuntime : public QObject, public RuntimeServices {
     Resolution resolution() const;
 
     std::unique_ptr<QWidget> frame_;
+    // Looked up once: finding a font family asks fontconfig every time.
+    QFont scoreFont_;
     QPointer<Form1Controls> controls_;
     FormEvents* events_ = nullptr;
     RandomSource random_;
