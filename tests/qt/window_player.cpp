@@ -1,0 +1,114 @@
+#include "tests/qt/window_player.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPointer>
+#include <stdexcept>
+
+namespace tinzel::testing {
+
+namespace {
+
+void postActivation(QWidget* button, WindowPlayer::Activation activation) {
+    if (activation == WindowPlayer::Activation::MouseClick) {
+        const QPointF centre = QRectF(button->rect()).center();
+        const QPointF global = button->mapToGlobal(centre);
+        QCoreApplication::postEvent(
+            button, new QMouseEvent(QEvent::MouseButtonPress, centre, global, Qt::LeftButton,
+                                    Qt::LeftButton, Qt::NoModifier));
+        QCoreApplication::postEvent(
+            button, new QMouseEvent(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton,
+                                    Qt::NoButton, Qt::NoModifier));
+        return;
+    }
+    button->setFocus(Qt::TabFocusReason);
+    QCoreApplication::postEvent(button,
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier));
+    QCoreApplication::postEvent(button,
+                                new QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier));
+}
+
+}  // namespace
+
+WindowPlayer::WindowPlayer() {
+    qApp->installEventFilter(this);
+    startGame();
+}
+
+WindowPlayer::~WindowPlayer() {
+    qApp->removeEventFilter(this);
+}
+
+void WindowPlayer::startGame() {
+    game_.reset();
+    runtime_ = std::make_unique<qt::QtRuntime>();
+    game_ = std::make_unique<Form1Module>(*runtime_);
+    runtime_->attach(*game_);
+    connect(runtime_.get(), &qt::QtRuntime::finished, this, [this](int status) {
+        lastExitStatus_ = status;
+        ++gamesFinished_;
+    });
+    runtime_->start();
+    QCoreApplication::processEvents();
+}
+
+int WindowPlayer::tenColor() const {
+    for (int color = 0; color <= 10; ++color) {
+        if (game_->state().colorCount[color] == 10) {
+            return color;
+        }
+    }
+    return -1;
+}
+
+bool WindowPlayer::eventFilter(QObject* watched, QEvent* event) {
+    // The end message: pressed OK as soon as it shows.
+    if (event->type() == QEvent::Show) {
+        if (auto* box = qobject_cast<QMessageBox*>(watched)) {
+            QMetaObject::invokeMethod(box->button(QMessageBox::Ok), &QAbstractButton::click,
+                                      Qt::QueuedConnection);
+        }
+    }
+    if (event->type() == QEvent::Paint && runtime_ != nullptr) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && widget->window() == runtime_->window()) {
+            painted_ = true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void WindowPlayer::answer(int index, Activation activation, bool untilPainted) {
+    QPointer<QWidget> oldControls = runtime_->controls();
+    const int finishedBefore = gamesFinished_;
+    painted_ = false;
+    postActivation(runtime_->controls()->colorButton(index), activation);
+    // The old controls are freed once the click has returned to the event loop.
+    while (!oldControls.isNull() || (untilPainted && !painted_)) {
+        if (gamesFinished_ != finishedBefore) {
+            break;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+    if (gamesFinished_ != finishedBefore) {
+        if (lastExitStatus_ != 0) {
+            throw std::runtime_error("the game finished with an error report");
+        }
+        startGame();
+    }
+}
+
+void WindowPlayer::repaint() {
+    painted_ = false;
+    // Not the top-level window: Qt skips repainting a window that its one opaque child
+    // covers completely, children included.
+    runtime_->controls()->update();
+    while (!painted_) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+}
+
+}  // namespace tinzel::testing
