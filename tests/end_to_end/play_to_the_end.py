@@ -5,6 +5,9 @@ It looks at the window's pixels to find the colour on ten squares, answers with 
 with the keyboard, and checks that the tenth win closes the board, opens the end message, and
 that dismissing the message ends the process with status 0. Needs DISPLAY, xdotool and
 ImageMagick's `import`.
+
+Usage: play_to_the_end.py [WRAPPER ...] PROGRAM, where a wrapper (strace, say) is a command
+that the program is started under.
 """
 import subprocess
 import sys
@@ -80,8 +83,8 @@ def wait_for_new_board(window, previous):
     raise AssertionError("the board did not change after an answer")
 
 
-def main(program):
-    game = subprocess.Popen([program])
+def main(command):
+    game = subprocess.Popen(command)
     try:
         window = visible_window("Form1")
         assert window, "the window Form1 did not appear"
@@ -121,4 +124,4 @@ def main(program):
 
 
 if __name__ == "__main__":
-    main(sys.argv[1])
+    main(sys.argv[1:])
