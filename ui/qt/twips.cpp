@@ -1,23 +1,15 @@
 #include "ui/qt/twips.h"
 
-#include <QtMath>
+#include "ui/twips.h"
 
 namespace tinzel::qt {
 
-namespace {
-
-int scale(int twips, int dpi) {
-    return qRound(static_cast<double>(twips) * dpi / design::kTwipsPerInch);
-}
-
-}  // namespace
-
 int twipsToPixelsX(int twips, Resolution resolution) {
-    return scale(twips, resolution.dpiX);
+    return tinzel::twipsToPixels(twips, resolution.dpiX);
 }
 
 int twipsToPixelsY(int twips, Resolution resolution) {
-    return scale(twips, resolution.dpiY);
+    return tinzel::twipsToPixels(twips, resolution.dpiY);
 }
 
 QRect twipsToPixels(const design::TwipsRect& rect, Resolution resolution) {
