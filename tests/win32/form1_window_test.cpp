@@ -1,0 +1,315 @@
+// The Windows window as the player meets it, driven with real window messages: the board,
+// answers by click and by Space, the old controls gone, focus, the end, and the layout.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+
+#include "game/form1_module.h"
+#include "game/palette.h"
+#include "ui/twips.h"
+#include "ui/win32/win32_runtime.h"
+
+namespace tinzel::win32 {
+namespace {
+
+struct Pumped {
+    bool quit = false;
+    int quitStatus = 0;
+};
+
+// Runs the message loop until `done` holds or WM_QUIT arrives, at most a few seconds.
+Pumped pumpUntil(HWND dialog, const std::function<bool()>& done) {
+    Pumped result;
+    const ULONGLONG deadline = GetTickCount64() + 5000;
+    MSG message;
+    while (!done() && GetTickCount64() < deadline) {
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            Sleep(1);
+            continue;
+        }
+        if (message.message == WM_QUIT) {
+            result.quit = true;
+            result.quitStatus = static_cast<int>(message.wParam);
+            break;
+        }
+        if (dialog == nullptr || !IsDialogMessageW(dialog, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return result;
+}
+
+// Handles every message already waiting, then returns: the window has painted.
+void pumpPending(HWND dialog) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));  // leave it for the test
+            return;
+        }
+        if (dialog == nullptr || !IsDialogMessageW(dialog, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+}
+
+std::wstring textOf(HWND window) {
+    wchar_t buffer[256] = {};
+    GetWindowTextW(window, buffer, 256);
+    return buffer;
+}
+
+RECT clientRectOf(HWND control) {
+    RECT area;
+    GetWindowRect(control, &area);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&area), 2);
+    return area;
+}
+
+struct RunningGame {
+    RunningGame() : runtime(GetModuleHandleW(nullptr)) {
+        runtime.attach(game);
+        runtime.start();
+        pumpPending(runtime.window());
+    }
+
+    int tenColor() const {
+        for (int color = 0; color <= 10; ++color) {
+            if (game.state().colorCount[color] == 10) {
+                return color;
+            }
+        }
+        return -1;
+    }
+    int wrongColor() const { return tenColor() == 0 ? 1 : 0; }
+
+    // Clicks button `index` and waits for the next round (or the end).
+    Pumped click(int index) {
+        HWND old = runtime.colorButton(index);
+        SendMessageW(old, BM_CLICK, 0, 0);
+        return pumpUntil(runtime.window(), [&] { return IsWindow(old) == FALSE; });
+    }
+
+    // Presses and releases Space on button `index`, which holds the focus.
+    Pumped pressSpace(int index) {
+        HWND old = runtime.colorButton(index);
+        SetFocus(old);
+        SendMessageW(old, WM_KEYDOWN, VK_SPACE, 0x00390001);
+        SendMessageW(old, WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0390001u));
+        return pumpUntil(runtime.window(), [&] { return IsWindow(old) == FALSE; });
+    }
+
+    Win32Runtime runtime;
+    Form1Module game{runtime};
+};
+
+// Presses OK on the next message box titled "Tinzel" once it opens, keeping its text and
+// whether the board's window was hidden by then.
+struct MessageBoxAnswerer {
+    static inline std::wstring text;
+    static inline bool boardHidden = false;
+    static inline HWND board = nullptr;
+
+    explicit MessageBoxAnswerer(HWND window) {
+        text.clear();
+        boardHidden = false;
+        board = window;
+        timer_ = SetTimer(nullptr, 0, 50, &MessageBoxAnswerer::tick);
+    }
+    ~MessageBoxAnswerer() { KillTimer(nullptr, timer_); }
+
+    static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
+        HWND box = FindWindowW(L"#32770", L"Tinzel");
+        if (box == nullptr) {
+            return;
+        }
+        wchar_t buffer[256] = {};
+        GetDlgItemTextW(box, 0xFFFF, buffer, 256);
+        text = buffer;
+        boardHidden = IsWindowVisible(board) == FALSE;
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+
+  private:
+    UINT_PTR timer_;
+};
+
+TEST(Win32Window, StartsWithAFullBoardElevenButtonsAndZeroScores) {
+    RunningGame running;
+    auto& runtime = running.runtime;
+    EXPECT_TRUE(IsWindowVisible(runtime.window()));
+    EXPECT_EQ(textOf(runtime.window()), L"Form1");
+    EXPECT_EQ(textOf(runtime.scoreLabel(ScoreLabel::Wins)), L"WINS: 0");
+    EXPECT_EQ(textOf(runtime.scoreLabel(ScoreLabel::Losses)), L"LOST: 0");
+    EXPECT_EQ(textOf(runtime.label2()), L"Label2");
+    ASSERT_EQ(runtime.squareCount(), 101);
+    EXPECT_FALSE(runtime.isSquareVisible(0));
+    for (int index = 1; index <= 100; ++index) {
+        EXPECT_TRUE(runtime.isSquareVisible(index)) << index;
+    }
+    for (int k = 0; k <= 10; ++k) {
+        EXPECT_TRUE(IsWindowVisible(runtime.colorButton(k))) << k;
+        EXPECT_EQ(runtime.buttonColor(k), Palette[static_cast<std::size_t>(k)]);
+        EXPECT_EQ(GetDlgCtrlID(runtime.colorButton(k)), Win32Runtime::kFirstButtonId + k);
+    }
+}
+
+// What the player sees: the pixels on screen, read back from the window.
+TEST(Win32Window, TheScreenShowsThePaletteAndOneColourOnTenSquares) {
+    RunningGame running;
+    auto& runtime = running.runtime;
+    UpdateWindow(runtime.window());
+    HDC screen = GetDC(runtime.window());
+    std::array<int, kColorCount> seen{};
+    for (int index = 1; index <= 100; ++index) {
+        const RECT area = runtime.squareRect(index);
+        const COLORREF shown =
+            GetPixel(screen, (area.left + area.right) / 2, (area.top + area.bottom) / 2);
+        const auto found =
+            std::find(Palette.begin(), Palette.end(), static_cast<ColorValue>(shown));
+        ASSERT_NE(found, Palette.end()) << "square " << index << " shows " << std::hex << shown;
+        ++seen[static_cast<std::size_t>(found - Palette.begin())];
+    }
+    for (int k = 0; k <= 10; ++k) {
+        const RECT area = clientRectOf(runtime.colorButton(k));
+        EXPECT_EQ(
+            static_cast<ColorValue>(GetPixel(screen, area.left + 8, (area.top + area.bottom) / 2)),
+            Palette[static_cast<std::size_t>(k)]);
+    }
+    ReleaseDC(runtime.window(), screen);
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), 10), 1);
+    EXPECT_EQ(seen[static_cast<std::size_t>(running.tenColor())], 10);
+}
+
+TEST(Win32Window, LayoutFollowsTheDesignInTwipsAtTheWindowsDpi) {
+    RunningGame running;
+    auto& runtime = running.runtime;
+    const int dpi = runtime.dpi();
+    std::printf("window DPI: %d\n", dpi);
+    if (const char* wanted = std::getenv("TINZEL_WINE_DPI")) {
+        EXPECT_EQ(dpi, std::atoi(wanted)) << "the screen's DPI setting did not reach the window";
+    }
+    const auto px = [dpi](int twips) { return twipsToPixels(twips, dpi); };
+    RECT client;
+    GetClientRect(runtime.window(), &client);
+    EXPECT_EQ(client.right, px(7770));
+    EXPECT_EQ(client.bottom, px(4425));
+    const RECT square100 = runtime.squareRect(100);
+    EXPECT_EQ(square100.left, px(4455));
+    EXPECT_EQ(square100.top, px(3960));
+    EXPECT_EQ(square100.right, px(4950));
+    EXPECT_EQ(square100.bottom, px(4400));
+    const RECT button10 = clientRectOf(runtime.colorButton(10));
+    EXPECT_EQ(button10.left, px(4920));
+    EXPECT_EQ(button10.top, px(4000));
+    EXPECT_EQ(button10.bottom, px(4400));
+    const RECT losses = clientRectOf(runtime.scoreLabel(ScoreLabel::Losses));
+    EXPECT_EQ(losses.left, px(6000));
+    EXPECT_EQ(losses.top, px(360));
+    EXPECT_EQ(losses.right, px(7575));
+    for (int index = 1; index <= 99; ++index) {
+        if (index % 10 != 0) {
+            EXPECT_EQ(runtime.squareRect(index + 1).left, runtime.squareRect(index).right);
+        }
+    }
+}
+
+struct AnswerCase {
+    const char* name;
+    bool right;
+    bool bySpace;
+};
+
+class Win32Answer : public ::testing::TestWithParam<AnswerCase> {};
+
+TEST_P(Win32Answer, CountsAndReplacesEveryControlOfTheRound) {
+    RunningGame running;
+    auto& runtime = running.runtime;
+    RECT before;
+    GetWindowRect(runtime.window(), &before);
+    const HWND oldWins = runtime.scoreLabel(ScoreLabel::Wins);
+    const HWND oldButton = runtime.colorButton(7);
+    const int answer = GetParam().right ? running.tenColor() : running.wrongColor();
+
+    const Pumped pumped = GetParam().bySpace ? running.pressSpace(answer) : running.click(answer);
+
+    ASSERT_FALSE(pumped.quit);
+    EXPECT_EQ(running.game.state().winCount, GetParam().right ? 1 : 0);
+    EXPECT_EQ(running.game.state().lossCount, GetParam().right ? 0 : 1);
+    EXPECT_EQ(textOf(runtime.scoreLabel(ScoreLabel::Wins)),
+              GetParam().right ? L"WINS: 1" : L"WINS: 0");
+    EXPECT_EQ(textOf(runtime.scoreLabel(ScoreLabel::Losses)),
+              GetParam().right ? L"LOST: 0" : L"LOST: 1");
+    EXPECT_FALSE(IsWindow(oldWins));
+    EXPECT_FALSE(IsWindow(oldButton));
+    EXPECT_TRUE(IsWindow(runtime.colorButton(7)));
+    EXPECT_EQ(runtime.squareCount(), 101);
+    RECT after;
+    GetWindowRect(runtime.window(), &after);
+    EXPECT_TRUE(EqualRect(&before, &after));
+    // The keyboard player keeps their place.
+    EXPECT_EQ(GetFocus(), runtime.colorButton(answer));
+}
+
+INSTANTIATE_TEST_SUITE_P(ClickAndSpace, Win32Answer,
+                         ::testing::Values(AnswerCase{"RightByClick", true, false},
+                                           AnswerCase{"WrongByClick", false, false},
+                                           AnswerCase{"RightBySpace", true, true},
+                                           AnswerCase{"WrongBySpace", false, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Win32Window, TheTenthWinShowsTheEndMessageWithTheBoardGoneAndEndsWithZero) {
+    RunningGame running;
+    running.game.state().winCount = 9;
+    running.game.state().lossCount = 2;
+    MessageBoxAnswerer answerer(running.runtime.window());
+    const Pumped pumped = running.click(running.tenColor());
+    const Pumped ended =
+        pumped.quit ? pumped : pumpUntil(running.runtime.window(), [] { return false; });
+    EXPECT_EQ(MessageBoxAnswerer::text, L"You won! But you had 2losses.");
+    EXPECT_TRUE(MessageBoxAnswerer::boardHidden);
+    ASSERT_TRUE(ended.quit);
+    EXPECT_EQ(ended.quitStatus, 0);
+    EXPECT_TRUE(running.runtime.hasEnded());
+    EXPECT_FALSE(IsWindowVisible(running.runtime.window()));
+}
+
+TEST(Win32Window, TheCloseBoxEndsTheGameWithZero) {
+    RunningGame running;
+    SendMessageW(running.runtime.window(), WM_CLOSE, 0, 0);
+    const Pumped pumped = pumpUntil(nullptr, [] { return false; });
+    ASSERT_TRUE(pumped.quit);
+    EXPECT_EQ(pumped.quitStatus, 0);
+}
+
+TEST(Win32Window, AGameErrorIsReportedAndEndsWithNonZero) {
+    struct DoubleCreate : FormEvents {
+        explicit DoubleCreate(RuntimeServices& runtime) : runtime(runtime) {}
+        void Form_Load() override {
+            runtime.createElement(ControlArray::Square, 1);
+            runtime.createElement(ControlArray::Square, 1);
+        }
+        void Color_Click(std::int16_t) override {}
+        RuntimeServices& runtime;
+    };
+    Win32Runtime runtime(GetModuleHandleW(nullptr));
+    DoubleCreate events(runtime);
+    runtime.attach(events);
+    MessageBoxAnswerer answerer(runtime.window());
+    runtime.start();
+    const Pumped pumped = pumpUntil(nullptr, [] { return false; });
+    EXPECT_NE(MessageBoxAnswerer::text.find(L"Square(1)"), std::wstring::npos);
+    ASSERT_TRUE(pumped.quit);
+    EXPECT_EQ(pumped.quitStatus, 1);
+    EXPECT_EQ(runtime.exitStatus(), 1);
+}
+
+}  // namespace
+}  // namespace tinzel::win32
