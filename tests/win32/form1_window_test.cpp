@@ -11,54 +11,13 @@
 
 #include "game/form1_module.h"
 #include "game/palette.h"
+#include "tests/win32/message_pump.h"
+#include "tests/win32/round_loop.h"
 #include "ui/twips.h"
 #include "ui/win32/win32_runtime.h"
 
 namespace tinzel::win32 {
 namespace {
-
-struct Pumped {
-    bool quit = false;
-    int quitStatus = 0;
-};
-
-// Runs the message loop until `done` holds or WM_QUIT arrives, at most a few seconds.
-Pumped pumpUntil(HWND dialog, const std::function<bool()>& done) {
-    Pumped result;
-    const ULONGLONG deadline = GetTickCount64() + 5000;
-    MSG message;
-    while (!done() && GetTickCount64() < deadline) {
-        if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            Sleep(1);
-            continue;
-        }
-        if (message.message == WM_QUIT) {
-            result.quit = true;
-            result.quitStatus = static_cast<int>(message.wParam);
-            break;
-        }
-        if (dialog == nullptr || !IsDialogMessageW(dialog, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    return result;
-}
-
-// Handles every message already waiting, then returns: the window has painted.
-void pumpPending(HWND dialog) {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(message.wParam));  // leave it for the test
-            return;
-        }
-        if (dialog == nullptr || !IsDialogMessageW(dialog, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-}
 
 std::wstring textOf(HWND window) {
     wchar_t buffer[256] = {};
@@ -287,6 +246,31 @@ TEST(Win32Window, TheCloseBoxEndsTheGameWithZero) {
     const Pumped pumped = pumpUntil(nullptr, [] { return false; });
     ASSERT_TRUE(pumped.quit);
     EXPECT_EQ(pumped.quitStatus, 0);
+}
+
+// A thousand rounds replace the window's controls a thousand times; nothing may pile up.
+TEST(Win32Window, AThousandRoundsLeaveTheWindowsObjectsAndMemoryFlat) {
+    RunningGame running;
+    std::mt19937 choices(5);
+    for (int round = 0; round < 20; ++round) {
+        playRound(running.runtime, running.game, choices);
+    }
+    const ProcessHoldings before = holdings(running.runtime.window());
+    for (int round = 0; round < 1000; ++round) {
+        playRound(running.runtime, running.game, choices);
+    }
+    const ProcessHoldings after = holdings(running.runtime.window());
+    std::printf(
+        "after 20 and 1020 rounds: GDI %lu -> %lu, USER %lu -> %lu, working set %llu -> "
+        "%llu KiB\n",
+        before.gdiObjects, after.gdiObjects, before.userObjects, after.userObjects,
+        static_cast<unsigned long long>(before.workingSetBytes / 1024),
+        static_cast<unsigned long long>(after.workingSetBytes / 1024));
+    EXPECT_EQ(after.childWindows, 14);  // 11 buttons and 3 labels: this round's, no more
+    EXPECT_LE(after.gdiObjects, before.gdiObjects);
+    EXPECT_LE(after.userObjects, before.userObjects);
+    EXPECT_LT(after.workingSetBytes, before.workingSetBytes + 1024 * 1024);
+    EXPECT_EQ(running.game.state().winCount + running.game.state().lossCount, 1020);
 }
 
 TEST(Win32Window, AGameErrorIsReportedAndEndsWithNonZero) {
