@@ -1,6 +1,7 @@
 #include "tools/icon_board.h"
 
 #include <algorithm>
+#include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <string_view>
@@ -71,6 +72,16 @@ IconBoard IconBoard::fromText(const std::string& text) {
         throw std::runtime_error("the icon board must be square");
     }
     return board;
+}
+
+IconBoard IconBoard::fromFile(const std::string& path) {
+    std::ifstream source(path);
+    if (!source) {
+        throw std::runtime_error("cannot read " + path);
+    }
+    std::stringstream text;
+    text << source.rdbuf();
+    return fromText(text.str());
 }
 
 std::vector<std::uint8_t> IconBoard::render(int size) const {

@@ -22,6 +22,8 @@ class IconBoard {
   public:
     // Reads the board from its text source; throws std::runtime_error on a malformed one.
     static IconBoard fromText(const std::string& text);
+    // The same, from a file; throws std::runtime_error if it cannot be read.
+    static IconBoard fromFile(const std::string& path);
 
     // The icon at `size` × `size` pixels (a multiple of the board's side), one index into
     // the classic palette per pixel, row by row from the top.

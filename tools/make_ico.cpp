@@ -2,7 +2,6 @@
 // 16 colours and 16 × 16 in 16 colours, the same picture as the desktop icons.
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 
 #include "tools/ico_file.h"
 #include "tools/icon_board.h"
@@ -13,11 +12,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     try {
-        std::ifstream source(argv[1]);
-        std::stringstream text;
-        text << source.rdbuf();
         using namespace tinzel::icon;
-        const IconBoard board = IconBoard::fromText(text.str());
+        const IconBoard board = IconBoard::fromFile(argv[1]);
         const std::vector<Rgb> classic(kClassicPalette.begin(), kClassicPalette.end());
         const std::vector<Rgb> blackAndWhite = {{0, 0, 0}, {255, 255, 255}};
         const auto bytes = encodeIco({

@@ -4,7 +4,6 @@
 #include <QImage>
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 
 #include "tools/icon_board.h"
 
@@ -30,10 +29,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     try {
-        std::ifstream source(argv[1]);
-        std::stringstream text;
-        text << source.rdbuf();
-        const auto board = tinzel::icon::IconBoard::fromText(text.str());
+        const auto board = tinzel::icon::IconBoard::fromFile(argv[1]);
         for (int size : {16, 32, 48, 64, 128, 256}) {
             const QString path = QStringLiteral("%1/tinzel-%2.png").arg(argv[2]).arg(size);
             if (!toImage(board.render(size), size).save(path)) {

@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QEvent>
 #include <QMessageBox>
-#include <chrono>
 
 #include "game/game_error.h"
+#include "ui/clock_reading.h"
 
 namespace tinzel::qt {
 
@@ -154,8 +154,7 @@ void QtRuntime::endProgram() {
 }
 
 void QtRuntime::seedRandom() {
-    random_.seed(
-        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    random_.seed(clockReading());
 }
 
 float QtRuntime::drawRandom() {

@@ -1,10 +1,10 @@
 #include "ui/win32/win32_runtime.h"
 
-#include <chrono>
 #include <string>
 
 #include "game/game_error.h"
 #include "game/palette.h"
+#include "ui/clock_reading.h"
 #include "ui/twips.h"
 
 namespace tinzel::win32 {
@@ -420,8 +420,7 @@ void Win32Runtime::endProgram() {
 }
 
 void Win32Runtime::seedRandom() {
-    random_.seed(
-        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    random_.seed(clockReading());
 }
 
 float Win32Runtime::drawRandom() {
