@@ -87,6 +87,7 @@ def main(command):
     game = subprocess.Popen(command)
     try:
         window = visible_window("Form1")
+        assert game.poll() is None, f"the game ended with status {game.returncode} at start-up"
         assert window, "the window Form1 did not appear"
         shot = screenshot(window)
         answers = 0
