@@ -27,7 +27,7 @@ int main() {
     tinzel::Form1Module game(runtime);
     runtime.attach(game);
     runtime.start();
-    pumpPending(runtime.window());
+    pumpPending(&runtime);
 
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
@@ -44,7 +44,7 @@ int main() {
 
         QueryPerformanceCounter(&start);
         RedrawWindow(runtime.window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
-        pumpPending(runtime.window());
+        pumpPending(&runtime);
         QueryPerformanceCounter(&end);
         repaints.push_back(microseconds(start, end, frequency));
     }

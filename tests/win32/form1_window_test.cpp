@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <ostream>
 #include <string>
 
 #include "game/form1_module.h"
@@ -32,11 +33,20 @@ RECT clientRectOf(HWND control) {
     return area;
 }
 
+// Keys as the keyboard sends them: to the focused window, through the program's message loop.
+void pressKey(Win32Runtime& runtime, WPARAM key) {
+    HWND focused = GetFocus();
+    const auto scanCode = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(key), 0));
+    PostMessageW(focused, WM_KEYDOWN, key, 1 | scanCode << 16);
+    PostMessageW(focused, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u) | scanCode << 16);
+    pumpPending(&runtime);
+}
+
 struct RunningGame {
     RunningGame() : runtime(GetModuleHandleW(nullptr)) {
         runtime.attach(game);
         runtime.start();
-        pumpPending(runtime.window());
+        pumpPending(&runtime);
     }
 
     int tenColor() const {
@@ -53,16 +63,15 @@ struct RunningGame {
     Pumped click(int index) {
         HWND old = runtime.colorButton(index);
         SendMessageW(old, BM_CLICK, 0, 0);
-        return pumpUntil(runtime.window(), [&] { return IsWindow(old) == FALSE; });
+        return pumpUntil(&runtime, [&] { return IsWindow(old) == FALSE; });
     }
 
-    // Presses and releases Space on button `index`, which holds the focus.
-    Pumped pressSpace(int index) {
+    // Focuses button `index`, presses and releases `key` there, and waits for the next round.
+    Pumped press(int index, WPARAM key) {
         HWND old = runtime.colorButton(index);
         SetFocus(old);
-        SendMessageW(old, WM_KEYDOWN, VK_SPACE, 0x00390001);
-        SendMessageW(old, WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0390001u));
-        return pumpUntil(runtime.window(), [&] { return IsWindow(old) == FALSE; });
+        pressKey(runtime, key);
+        return pumpUntil(&runtime, [&] { return IsWindow(old) == FALSE; });
     }
 
     Win32Runtime runtime;
@@ -147,14 +156,7 @@ TEST(Win32Window, TheScreenShowsThePaletteAndOneColourOnTenSquares) {
     EXPECT_EQ(seen[static_cast<std::size_t>(running.tenColor())], 10);
 }
 
-TEST(Win32Window, LayoutFollowsTheDesignInTwipsAtTheWindowsDpi) {
-    RunningGame running;
-    auto& runtime = running.runtime;
-    const int dpi = runtime.dpi();
-    std::printf("window DPI: %d\n", dpi);
-    if (const char* wanted = std::getenv("TINZEL_WINE_DPI")) {
-        EXPECT_EQ(dpi, std::atoi(wanted)) << "the screen's DPI setting did not reach the window";
-    }
+void expectDesignLayout(const Win32Runtime& runtime, int dpi) {
     const auto px = [dpi](int twips) { return twipsToPixels(twips, dpi); };
     RECT client;
     GetClientRect(runtime.window(), &client);
@@ -180,10 +182,44 @@ TEST(Win32Window, LayoutFollowsTheDesignInTwipsAtTheWindowsDpi) {
     }
 }
 
+TEST(Win32Window, LayoutFollowsTheDesignInTwipsAtTheWindowsDpi) {
+    RunningGame running;
+    const int dpi = running.runtime.dpi();
+    std::printf("window DPI: %d\n", dpi);
+    if (const char* wanted = std::getenv("TINZEL_WINE_DPI")) {
+        EXPECT_EQ(dpi, std::atoi(wanted)) << "the screen's DPI setting did not reach the window";
+    }
+    expectDesignLayout(running.runtime, dpi);
+}
+
+TEST(Win32Window, TabAndTheArrowKeysWalkTheColumnOfButtonsInOrder) {
+    RunningGame running;
+    auto& runtime = running.runtime;
+    const auto focusedButton = [] {
+        return GetDlgCtrlID(GetFocus()) - Win32Runtime::kFirstButtonId;
+    };
+    ASSERT_EQ(focusedButton(), 0);
+    pressKey(runtime, VK_TAB);
+    EXPECT_EQ(focusedButton(), 1);
+    pressKey(runtime, VK_DOWN);
+    EXPECT_EQ(focusedButton(), 2);
+    pressKey(runtime, VK_UP);
+    EXPECT_EQ(focusedButton(), 1);
+    for (int press = 0; press < 12; ++press) {
+        pressKey(runtime, VK_DOWN);
+    }
+    EXPECT_EQ(focusedButton(), 10) << "Down at the foot of the column stays there";
+    pressKey(runtime, VK_TAB);
+    EXPECT_EQ(focusedButton(), 0) << "Tab goes past the labels, back to the top";
+    pressKey(runtime, VK_UP);
+    EXPECT_EQ(focusedButton(), 0) << "Up at the top of the column stays there";
+}
+
 struct AnswerCase {
     const char* name;
     bool right;
-    bool bySpace;
+    WPARAM key;  // 0 for a click
+    friend void PrintTo(const AnswerCase& answer, std::ostream* out) { *out << answer.name; }
 };
 
 class Win32Answer : public ::testing::TestWithParam<AnswerCase> {};
@@ -197,7 +233,8 @@ TEST_P(Win32Answer, CountsAndReplacesEveryControlOfTheRound) {
     const HWND oldButton = runtime.colorButton(7);
     const int answer = GetParam().right ? running.tenColor() : running.wrongColor();
 
-    const Pumped pumped = GetParam().bySpace ? running.pressSpace(answer) : running.click(answer);
+    const Pumped pumped =
+        GetParam().key != 0 ? running.press(answer, GetParam().key) : running.click(answer);
 
     ASSERT_FALSE(pumped.quit);
     EXPECT_EQ(running.game.state().winCount, GetParam().right ? 1 : 0);
@@ -217,11 +254,13 @@ TEST_P(Win32Answer, CountsAndReplacesEveryControlOfTheRound) {
     EXPECT_EQ(GetFocus(), runtime.colorButton(answer));
 }
 
-INSTANTIATE_TEST_SUITE_P(ClickAndSpace, Win32Answer,
-                         ::testing::Values(AnswerCase{"RightByClick", true, false},
-                                           AnswerCase{"WrongByClick", false, false},
-                                           AnswerCase{"RightBySpace", true, true},
-                                           AnswerCase{"WrongBySpace", false, true}),
+INSTANTIATE_TEST_SUITE_P(ClickSpaceAndEnter, Win32Answer,
+                         ::testing::Values(AnswerCase{"RightByClick", true, 0},
+                                           AnswerCase{"WrongByClick", false, 0},
+                                           AnswerCase{"RightBySpace", true, VK_SPACE},
+                                           AnswerCase{"WrongBySpace", false, VK_SPACE},
+                                           AnswerCase{"RightByEnter", true, VK_RETURN},
+                                           AnswerCase{"WrongByEnter", false, VK_RETURN}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Win32Window, TheTenthWinShowsTheEndMessageWithTheBoardGoneAndEndsWithZero) {
@@ -230,8 +269,7 @@ TEST(Win32Window, TheTenthWinShowsTheEndMessageWithTheBoardGoneAndEndsWithZero) 
     running.game.state().lossCount = 2;
     MessageBoxAnswerer answerer(running.runtime.window());
     const Pumped pumped = running.click(running.tenColor());
-    const Pumped ended =
-        pumped.quit ? pumped : pumpUntil(running.runtime.window(), [] { return false; });
+    const Pumped ended = pumped.quit ? pumped : pumpUntil(&running.runtime, [] { return false; });
     EXPECT_EQ(MessageBoxAnswerer::text, L"You won! But you had 2losses.");
     EXPECT_TRUE(MessageBoxAnswerer::boardHidden);
     ASSERT_TRUE(ended.quit);

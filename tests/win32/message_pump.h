@@ -14,7 +14,8 @@ struct Pumped {
 };
 
 // Runs the message loop until `done` holds or WM_QUIT arrives, at most a few seconds.
-inline Pumped pumpUntil(HWND dialog, const std::function<bool()>& done) {
+// Without a runtime, messages go straight to their windows.
+inline Pumped pumpUntil(Win32Runtime* runtime, const std::function<bool()>& done) {
     Pumped result;
     const ULONGLONG deadline = GetTickCount64() + 5000;
     MSG message;
@@ -28,7 +29,7 @@ inline Pumped pumpUntil(HWND dialog, const std::function<bool()>& done) {
             result.quitStatus = static_cast<int>(message.wParam);
             break;
         }
-        if (dialog == nullptr || !IsDialogMessageW(dialog, &message)) {
+        if (runtime == nullptr || !runtime->translateKeyboard(message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
@@ -37,14 +38,14 @@ inline Pumped pumpUntil(HWND dialog, const std::function<bool()>& done) {
 }
 
 // Handles every message already waiting, then returns: the window has painted.
-inline void pumpPending(HWND dialog) {
+inline void pumpPending(Win32Runtime* runtime) {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(message.wParam));  // leave it for the test
             return;
         }
-        if (dialog == nullptr || !IsDialogMessageW(dialog, &message)) {
+        if (runtime == nullptr || !runtime->translateKeyboard(message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }

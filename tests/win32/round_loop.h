@@ -43,7 +43,7 @@ inline void playRound(Win32Runtime& runtime, const Form1Module& game, std::mt199
     const bool right = choices() % 2 == 0 && game.state().winCount < 9;
     HWND button = runtime.colorButton(right ? ten : (ten + 1) % 11);
     SendMessageW(button, BM_CLICK, 0, 0);
-    pumpPending(runtime.window());
+    pumpPending(&runtime);
 }
 
 }  // namespace tinzel::win32

@@ -1,5 +1,6 @@
 #include "ui/win32/win32_runtime.h"
 
+#include <iterator>
 #include <string>
 
 #include "game/game_error.h"
@@ -220,12 +221,24 @@ HWND Win32Runtime::createButton(int index, const design::TwipsRect& twips, bool 
     if (button == nullptr) {
         fail("Cannot create " + describe(ControlArray::Color, index));
     }
-    // Buttons go over every label they overlap.
-    SetWindowPos(button, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Buttons go over every label they overlap, and follow one another down the column in
+    // the stacking order, which is the order Tab walks.
+    const auto previous = buttons_.lower_bound(index);
+    const HWND above = previous == buttons_.begin() ? HWND_TOP : std::prev(previous)->second.handle;
+    SetWindowPos(button, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return button;
 }
 
-// The window as it loads, in the design's order; tab order follows creation order.
+int Win32Runtime::buttonIndexOf(HWND control) const {
+    for (const auto& [index, button] : buttons_) {
+        if (button.handle == control) {
+            return index;
+        }
+    }
+    return -1;
+}
+
+// The window as it loads, in the design's order.
 void Win32Runtime::loadDesign() {
     buttons_.emplace(
         0, Button{createButton(0, design::kColorButton, true), design::kColorButton, Palette[0]});
@@ -236,6 +249,7 @@ void Win32Runtime::loadDesign() {
     SendMessageW(wins_, WM_SETFONT, reinterpret_cast<WPARAM>(scoreFont_), FALSE);
     squares_.emplace(
         0, Square{design::kSquare, static_cast<ColorValue>(GetSysColor(COLOR_BTNFACE)), false});
+    // Color(0) heads the stacking order: over the labels, and first for Tab.
     SetWindowPos(buttons_.at(0).handle, HWND_TOP, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     loaded_ = true;
@@ -369,11 +383,8 @@ void Win32Runtime::unloadForm() {
     if (!loaded_) {
         fail("The window is not loaded");
     }
-    const HWND focused = GetFocus();
-    for (const auto& [index, button] : buttons_) {
-        if (button.handle == focused) {
-            focusIndex_ = index;
-        }
+    if (const int focused = buttonIndexOf(GetFocus()); focused >= 0) {
+        focusIndex_ = focused;
     }
     // Called from a posted message, never from inside a button's own notification, so the
     // buttons can go at once.
@@ -473,11 +484,32 @@ void Win32Runtime::drawButton(const DRAWITEMSTRUCT& item) {
     }
 }
 
+bool Win32Runtime::translateKeyboard(MSG& message) {
+    const int index = message.message == WM_KEYDOWN ? buttonIndexOf(message.hwnd) : -1;
+    if (index >= 0 && (message.wParam == VK_UP || message.wParam == VK_DOWN)) {
+        // Up at the top of the column and Down at its foot stay where they are.
+        const auto next = buttons_.find(message.wParam == VK_UP ? index - 1 : index + 1);
+        if (next != buttons_.end() && IsWindowVisible(next->second.handle)) {
+            SetFocus(next->second.handle);
+        }
+        return true;
+    }
+    if (index >= 0 && message.wParam == VK_RETURN) {
+        // Enter answers with the focused button, as Space does; a held key answers once.
+        const bool repeated = (message.lParam & (1 << 30)) != 0;
+        if (!repeated) {
+            SendMessageW(message.hwnd, BM_CLICK, 0, 0);
+        }
+        return true;
+    }
+    return IsDialogMessageW(frame_, &message) != FALSE;
+}
+
 int runMessageLoop(Win32Runtime& runtime) {
     runtime.start();
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageW(runtime.window(), &message)) {
+        if (!runtime.translateKeyboard(message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }

@@ -36,6 +36,11 @@ class Win32Runtime : public RuntimeServices {
     // Start-up: shows the window, which loads it and so deals the first round.
     void start();
 
+    // The window's keyboard, for the message loop to offer every message to before it is
+    // dispatched: Tab and Shift+Tab move along the colour buttons, Up and Down step along the
+    // column, Space and Enter answer. Returns whether the message was used.
+    bool translateKeyboard(MSG& message);
+
     // The top-level window; it lives from start-up to the end, so it keeps its place on the
     // desktop while its controls are rebuilt every round.
     HWND window() const { return frame_; }
@@ -90,6 +95,7 @@ class Win32Runtime : public RuntimeServices {
     void loadDesign();
     HWND createLabel(const design::TwipsRect& twips, std::string_view caption, bool bordered);
     HWND createButton(int index, const design::TwipsRect& twips, bool visible);
+    int buttonIndexOf(HWND control) const;
     Square& existingSquare(int index);
     const Square& existingSquare(int index) const;
     Button& existingButton(int index);
@@ -122,9 +128,7 @@ class Win32Runtime : public RuntimeServices {
     std::map<int, Button> buttons_;
 };
 
-// Runs Tinzel to its end: the message loop, with dialog-style keyboard handling so that Tab
-// moves between the colour buttons and Space activates the focused one. Returns the exit
-// status.
+// Runs Tinzel to its end, the window's keyboard included. Returns the exit status.
 int runMessageLoop(Win32Runtime& runtime);
 
 }  // namespace tinzel::win32
