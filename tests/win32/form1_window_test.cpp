@@ -192,6 +192,31 @@ TEST(Win32Window, LayoutFollowsTheDesignInTwipsAtTheWindowsDpi) {
     expectDesignLayout(running.runtime, dpi);
 }
 
+// Windows sends WM_DPICHANGED when the window is dragged to a screen of another DPI.
+TEST(Win32Window, AScreenOfAnotherDpiLaysTheWindowOutAgainForThisRoundAndTheNext) {
+    RunningGame running;
+    auto& runtime = running.runtime;
+    const int newDpi = runtime.dpi() == 144 ? 96 : 144;
+    RECT suggested;
+    GetWindowRect(runtime.window(), &suggested);
+    OffsetRect(&suggested, 40, 30);
+    suggested.right = suggested.left + MulDiv(suggested.right - suggested.left, newDpi, 96);
+    suggested.bottom = suggested.top + MulDiv(suggested.bottom - suggested.top, newDpi, 96);
+
+    SendMessageW(runtime.window(), WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+    pumpPending(&runtime);
+
+    EXPECT_EQ(runtime.dpi(), newDpi);
+    RECT moved;
+    GetWindowRect(runtime.window(), &moved);
+    EXPECT_EQ(moved.left, suggested.left);
+    EXPECT_EQ(moved.top, suggested.top);
+    expectDesignLayout(runtime, newDpi);
+    ASSERT_FALSE(running.click(running.wrongColor()).quit);
+    expectDesignLayout(runtime, newDpi);
+}
+
 TEST(Win32Window, TabAndTheArrowKeysWalkTheColumnOfButtonsInOrder) {
     RunningGame running;
     auto& runtime = running.runtime;

@@ -39,6 +39,14 @@ std::string describe(ControlArray array, int index) {
     throw GameError(GameError::Kind::WindowOperationFailed, what);
 }
 
+// The DPI of the whole desktop, which the system's own metrics are given in.
+int systemDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
 // A window's DPI where Windows can tell it per monitor, else the screen's logical DPI.
 int dpiOf(HWND window) {
     using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
@@ -51,10 +59,7 @@ int dpiOf(HWND window) {
             return static_cast<int>(dpi);
         }
     }
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : 96;
+    return systemDpi();
 }
 
 }  // namespace
@@ -77,12 +82,11 @@ Win32Runtime::Win32Runtime(HINSTANCE instance) : instance_(instance) {
         fail("Cannot create the window Form1 (error " + std::to_string(GetLastError()) + ")");
     }
     dpi_ = dpiOf(frame_);
-    RECT outer{0, 0, twipsToPixels(design::kClientWidth, dpi_),
-               twipsToPixels(design::kClientHeight, dpi_)};
-    AdjustWindowRectEx(&outer, kFrameStyle, FALSE, 0);
-    SetWindowPos(frame_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    fitClientArea();
+    createFonts();
+}
 
+void Win32Runtime::createFonts() {
     const std::wstring family = widen(design::kScoreFontFamily);
     scoreFont_ = CreateFontW(-MulDiv(design::kScoreFontPoints, dpi_, 72), 0, 0, 0, FW_BOLD, FALSE,
                              FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
@@ -90,7 +94,46 @@ Win32Runtime::Win32Runtime(HINSTANCE instance) : instance_(instance) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi_, systemDpi());
     labelFont_ = CreateFontIndirectW(&metrics.lfMessageFont);
+}
+
+// Sizes the frame so that its client area is the design's exactly, whatever its borders are.
+void Win32Runtime::fitClientArea() {
+    RECT outer;
+    RECT client;
+    GetWindowRect(frame_, &outer);
+    GetClientRect(frame_, &client);
+    const int width =
+        outer.right - outer.left - client.right + twipsToPixels(design::kClientWidth, dpi_);
+    const int height =
+        outer.bottom - outer.top - client.bottom + twipsToPixels(design::kClientHeight, dpi_);
+    SetWindowPos(frame_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Runtime::changeDpi(int dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    const HFONT oldScoreFont = scoreFont_;
+    const HFONT oldLabelFont = labelFont_;
+    createFonts();
+    SetWindowPos(frame_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    fitClientArea();
+    if (loaded_) {
+        place(wins_, design::kWins);
+        place(losses_, design::kLosses);
+        place(label2_, design::kLabel2);
+        for (HWND label : {wins_, losses_}) {
+            SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(scoreFont_), TRUE);
+        }
+        SendMessageW(label2_, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_), TRUE);
+        for (const auto& [index, button] : buttons_) {
+            place(button.handle, button.twips);
+        }
+    }
+    InvalidateRect(frame_, nullptr, FALSE);
+    DeleteObject(oldScoreFont);
+    DeleteObject(oldLabelFont);
 }
 
 Win32Runtime::~Win32Runtime() {
@@ -172,6 +215,9 @@ LRESULT Win32Runtime::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;  // painted in WM_PAINT, board included, without flicker
         case WM_PAINT:
             paint();
+            return 0;
+        case WM_DPICHANGED:
+            changeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_CLOSE:
             // The close box: the only window is gone, so the game is over.

@@ -92,6 +92,10 @@ class Win32Runtime : public RuntimeServices {
     void deliver(Event&& event);
     void finish(int exitStatus);
 
+    void createFonts();
+    void fitClientArea();
+    // The window went to a screen of another DPI: everything is laid out again at the new one.
+    void changeDpi(int dpi, const RECT& suggested);
     void loadDesign();
     HWND createLabel(const design::TwipsRect& twips, std::string_view caption, bool bordered);
     HWND createButton(int index, const design::TwipsRect& twips, bool visible);
