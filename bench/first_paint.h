@@ -1,12 +1,13 @@
-// Ends a program at its first painted frame, printing when that was (wall clock, so that
-// the program that started this one can subtract its own start time) and the memory then.
+// Ends a program once its first frame is painted, printing when that frame began (wall clock,
+// so that the program that started this one can subtract its own start time) and the memory
+// then.
 #pragma once
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QTimer>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 
 #include "bench/resident_memory.h"
 
@@ -25,11 +26,16 @@ class QuitOnFirstPaint : public QObject {
                         static_cast<long long>(
                             std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
                         residentKiB());
-            std::fflush(stdout);
-            // Quit once this frame is finished, not in the middle of painting it.
-            QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+            // End once this frame is finished: first among the events queued behind it, so
+            // that an instruction count of the whole process stops at this frame too.
+            QCoreApplication::postEvent(this, new QEvent(QEvent::User), Qt::HighEventPriority);
         }
         return QObject::eventFilter(watched, event);
+    }
+
+    void customEvent(QEvent*) override {
+        std::fflush(stdout);
+        std::_Exit(0);
     }
 
   private:

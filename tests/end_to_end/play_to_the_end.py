@@ -3,12 +3,13 @@
 
 It looks at the window's pixels to find the colour on ten squares, answers with the mouse and
 with the keyboard, and checks that the tenth win closes the board, opens the end message, and
-that dismissing the message ends the process with status 0. Needs DISPLAY, xdotool and
-ImageMagick's `import`.
+that dismissing the message ends the process with status 0, and that the window carries the
+game's icon. Needs DISPLAY, xdotool, xprop and ImageMagick's `import`.
 
 Usage: play_to_the_end.py [WRAPPER ...] PROGRAM, where a wrapper (strace, say) is a command
 that the program is started under.
 """
+import re
 import subprocess
 import sys
 import time
@@ -35,6 +36,17 @@ def visible_window(name, timeout=10.0):
             return found[0]
         time.sleep(0.05)
     return None
+
+
+def icon_sizes(window, timeout=5.0):
+    """The sizes of the window's icon as the window manager reads them (_NET_WM_ICON)."""
+    deadline = time.monotonic() + timeout
+    while True:
+        listing = run("xprop", "-id", window, "_NET_WM_ICON")
+        sizes = re.findall(r"Icon \((\d+) x (\d+)\)", listing)
+        if sizes or time.monotonic() >= deadline:
+            return {(int(width), int(height)) for width, height in sizes}
+        time.sleep(0.05)
 
 
 def screenshot(window):
@@ -89,6 +101,9 @@ def main(command):
         window = visible_window("Form1")
         assert game.poll() is None, f"the game ended with status {game.returncode} at start-up"
         assert window, "the window Form1 did not appear"
+        # The icon comes just after the first frame.
+        sizes = icon_sizes(window)
+        assert {(16, 16), (32, 32), (48, 48)} <= sizes, f"the window's icon has sizes {sizes}"
         shot = screenshot(window)
         answers = 0
         wins = 0

@@ -1,10 +1,10 @@
 #include "ui/qt/run_game.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include "game/form1_module.h"
 #include "ui/qt/qt_runtime.h"
+#include "ui/qt/window_icon.h"
 
 namespace tinzel::qt {
 
@@ -12,11 +12,7 @@ int runGame(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral("Tinzel"));
     QApplication::setApplicationVersion(QStringLiteral(TINZEL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(TINZEL_APP_ID));
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/tinzel-%1.png").arg(size));
-    }
-    QApplication::setWindowIcon(icon);
+    setWindowIconAfterFirstFrame();
 
     QtRuntime runtime;
     Form1Module game(runtime);
