@@ -5,7 +5,6 @@
 #include <QMessageBox>
 
 #include "game/game_error.h"
-#include "ui/clock_reading.h"
 
 namespace tinzel::qt {
 
@@ -151,14 +150,6 @@ void QtRuntime::messageBox(std::string_view text) {
 
 void QtRuntime::endProgram() {
     throw EndRequested{};
-}
-
-void QtRuntime::seedRandom() {
-    random_.seed(clockReading());
-}
-
-float QtRuntime::drawRandom() {
-    return random_.draw();
 }
 
 }  // namespace tinzel::qt

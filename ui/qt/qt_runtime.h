@@ -8,13 +8,13 @@
 #include <functional>
 #include <memory>
 
-#include "game/random_source.h"
+#include "ui/clock_seeded_runtime.h"
 #include "ui/qt/form1_controls.h"
 #include "ui/runtime_services.h"
 
 namespace tinzel::qt {
 
-class QtRuntime : public QObject, public RuntimeServices {
+class QtRuntime : public QObject, public ClockSeededRuntime {
     Q_OBJECT
 
   public:
@@ -45,8 +45,6 @@ class QtRuntime : public QObject, public RuntimeServices {
     void showForm() override;
     void messageBox(std::string_view text) override;
     [[noreturn]] void endProgram() override;
-    void seedRandom() override;
-    float drawRandom() override;
 
   signals:
     // The game is over: it ended, the player closed the window, or an error was reported.
@@ -68,7 +66,6 @@ class QtRuntime : public QObject, public RuntimeServices {
     QFont scoreFont_;
     QPointer<Form1Controls> controls_;
     FormEvents* events_ = nullptr;
-    RandomSource random_;
     int focusIndex_ = 0;
     bool shown_ = false;
     bool ended_ = false;

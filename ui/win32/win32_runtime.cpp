@@ -5,7 +5,6 @@
 
 #include "game/game_error.h"
 #include "game/palette.h"
-#include "ui/clock_reading.h"
 #include "ui/twips.h"
 
 namespace tinzel::win32 {
@@ -474,14 +473,6 @@ void Win32Runtime::messageBox(std::string_view text) {
 
 void Win32Runtime::endProgram() {
     throw EndRequested{};
-}
-
-void Win32Runtime::seedRandom() {
-    random_.seed(clockReading());
-}
-
-float Win32Runtime::drawRandom() {
-    return random_.draw();
 }
 
 HBRUSH Win32Runtime::brush(ColorValue color) {

@@ -12,13 +12,13 @@
 #include <map>
 #include <string>
 
-#include "game/random_source.h"
+#include "ui/clock_seeded_runtime.h"
 #include "ui/form_design.h"
 #include "ui/runtime_services.h"
 
 namespace tinzel::win32 {
 
-class Win32Runtime : public RuntimeServices {
+class Win32Runtime : public ClockSeededRuntime {
   public:
     // Messages of our own, posted to the window.
     static constexpr UINT kAnswerMessage = WM_APP + 1;
@@ -69,8 +69,6 @@ class Win32Runtime : public RuntimeServices {
     void showForm() override;
     void messageBox(std::string_view text) override;
     [[noreturn]] void endProgram() override;
-    void seedRandom() override;
-    float drawRandom() override;
 
   private:
     struct Square {
@@ -114,7 +112,6 @@ class Win32Runtime : public RuntimeServices {
     HINSTANCE instance_;
     HWND frame_ = nullptr;
     FormEvents* events_ = nullptr;
-    RandomSource random_;
     int dpi_ = 96;
     HFONT scoreFont_ = nullptr;
     HFONT labelFont_ = nullptr;
