@@ -6,6 +6,7 @@
 #include "game/form1_module.h"
 #include "game/palette.h"
 #include "tests/recording_runtime.h"
+#include "tests/ten_color.h"
 
 namespace tinzel::testing {
 
@@ -18,17 +19,12 @@ struct TestGame {
     void start() { runtime.showForm(); }
 
     // The colour that this round's dealing brought to ten squares.
-    int tenColor() const {
-        for (int color = 0; color < static_cast<int>(kColorCount); ++color) {
-            if (module.state().colorCount[color] == 10) {
-                return color;
-            }
-        }
-        return -1;
-    }
+    int tenColor() const { return testing::tenColor(module.state()); }
 
     void answerRight() { module.Color_Click(static_cast<std::int16_t>(tenColor())); }
-    void answerWrong() { module.Color_Click(static_cast<std::int16_t>(tenColor() == 0 ? 1 : 0)); }
+    void answerWrong() {
+        module.Color_Click(static_cast<std::int16_t>(wrongColor(module.state())));
+    }
 
     RecordingRuntime runtime;
     Form1Module module{runtime};

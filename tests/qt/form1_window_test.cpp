@@ -10,6 +10,7 @@
 
 #include "game/form1_module.h"
 #include "game/palette.h"
+#include "tests/ten_color.h"
 #include "ui/qt/palette_colors.h"
 #include "ui/qt/qt_runtime.h"
 
@@ -30,15 +31,8 @@ struct RunningGame {
     tinzel::qt::Form1Controls& controls() const { return *runtime.controls(); }
     ColorButton* button(int index) const { return controls().colorButton(index); }
 
-    int tenColor() const {
-        for (int color = 0; color <= 10; ++color) {
-            if (game.state().colorCount[color] == 10) {
-                return color;
-            }
-        }
-        return -1;
-    }
-    int wrongColor() const { return tenColor() == 0 ? 1 : 0; }
+    int tenColor() const { return tinzel::testing::tenColor(game.state()); }
+    int wrongColor() const { return tinzel::testing::wrongColor(game.state()); }
 
     tinzel::qt::QtRuntime runtime;
     tinzel::Form1Module game{runtime};

@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <stdexcept>
 
+#include "tests/ten_color.h"
+
 namespace tinzel::testing {
 
 namespace {
@@ -56,12 +58,7 @@ void WindowPlayer::startGame() {
 }
 
 int WindowPlayer::tenColor() const {
-    for (int color = 0; color <= 10; ++color) {
-        if (game_->state().colorCount[color] == 10) {
-            return color;
-        }
-    }
-    return -1;
+    return testing::tenColor(game_->state());
 }
 
 bool WindowPlayer::eventFilter(QObject* watched, QEvent* event) {

@@ -12,6 +12,7 @@
 
 #include "game/form1_module.h"
 #include "game/palette.h"
+#include "tests/ten_color.h"
 #include "tests/win32/message_pump.h"
 #include "tests/win32/round_loop.h"
 #include "ui/twips.h"
@@ -49,15 +50,8 @@ struct RunningGame {
         pumpPending(&runtime);
     }
 
-    int tenColor() const {
-        for (int color = 0; color <= 10; ++color) {
-            if (game.state().colorCount[color] == 10) {
-                return color;
-            }
-        }
-        return -1;
-    }
-    int wrongColor() const { return tenColor() == 0 ? 1 : 0; }
+    int tenColor() const { return tinzel::testing::tenColor(game.state()); }
+    int wrongColor() const { return tinzel::testing::wrongColor(game.state()); }
 
     // Clicks button `index` and waits for the next round (or the end).
     Pumped click(int index) {

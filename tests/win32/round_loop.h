@@ -5,6 +5,7 @@
 #include <random>
 
 #include "game/form1_module.h"
+#include "tests/ten_color.h"
 #include "tests/win32/message_pump.h"
 // clang-format off
 #include <psapi.h>  // needs <windows.h> first
@@ -36,10 +37,7 @@ inline ProcessHoldings holdings(HWND window) {
 // Answers by clicking, right or wrong at random but stopping short of the tenth win, and
 // returns once the next round is on screen: every message handled, every window painted.
 inline void playRound(Win32Runtime& runtime, const Form1Module& game, std::mt19937& choices) {
-    int ten = 0;
-    while (game.state().colorCount[ten] != 10) {
-        ++ten;
-    }
+    const int ten = testing::tenColor(game.state());
     const bool right = choices() % 2 == 0 && game.state().winCount < 9;
     HWND button = runtime.colorButton(right ? ten : (ten + 1) % 11);
     SendMessageW(button, BM_CLICK, 0, 0);
