@@ -173,22 +173,25 @@ void Form1Controls::moveButton(Button& button, const design::TwipsRect& twips) {
 }
 
 void Form1Controls::setTop(ControlArray array, int index, int twips) {
-    if (array == ControlArray::Square) {
-        Square& square = existingSquare(index);
-        moveSquare(square, {square.twips.left, twips, square.twips.width, square.twips.height});
-    } else {
-        Button& button = existingButton(index);
-        moveButton(button, {button.twips.left, twips, button.twips.width, button.twips.height});
-    }
+    moveEdge(array, index, &design::TwipsRect::top, twips);
 }
 
 void Form1Controls::setLeft(ControlArray array, int index, int twips) {
+    moveEdge(array, index, &design::TwipsRect::left, twips);
+}
+
+void Form1Controls::moveEdge(ControlArray array, int index, int design::TwipsRect::*edge,
+                             int twips) {
     if (array == ControlArray::Square) {
         Square& square = existingSquare(index);
-        moveSquare(square, {twips, square.twips.top, square.twips.width, square.twips.height});
+        design::TwipsRect moved = square.twips;
+        moved.*edge = twips;
+        moveSquare(square, moved);
     } else {
         Button& button = existingButton(index);
-        moveButton(button, {twips, button.twips.top, button.twips.width, button.twips.height});
+        design::TwipsRect moved = button.twips;
+        moved.*edge = twips;
+        moveButton(button, moved);
     }
 }
 

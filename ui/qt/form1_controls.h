@@ -69,6 +69,8 @@ class Form1Controls : public QWidget {
     Button& existingButton(int index);
     void moveSquare(Square& square, const design::TwipsRect& twips);
     void moveButton(Button& button, const design::TwipsRect& twips);
+    // Set Top and Set Left: one edge of a square or a button moves, in twips.
+    void moveEdge(ControlArray array, int index, int design::TwipsRect::*edge, int twips);
     void stepFocus(int fromIndex, int step);
 
     Resolution resolution_;

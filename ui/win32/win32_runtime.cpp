@@ -376,27 +376,23 @@ void Win32Runtime::createElement(ControlArray array, int index) {
 }
 
 void Win32Runtime::setTop(ControlArray array, int index, int twips) {
-    if (array == ControlArray::Square) {
-        Square& square = existingSquare(index);
-        invalidateSquare(square);
-        square.twips.top = twips;
-        invalidateSquare(square);
-    } else {
-        Button& button = existingButton(index);
-        button.twips.top = twips;
-        place(button.handle, button.twips);
-    }
+    moveEdge(array, index, &design::TwipsRect::top, twips);
 }
 
 void Win32Runtime::setLeft(ControlArray array, int index, int twips) {
+    moveEdge(array, index, &design::TwipsRect::left, twips);
+}
+
+void Win32Runtime::moveEdge(ControlArray array, int index, int design::TwipsRect::*edge,
+                            int twips) {
     if (array == ControlArray::Square) {
         Square& square = existingSquare(index);
         invalidateSquare(square);
-        square.twips.left = twips;
+        square.twips.*edge = twips;
         invalidateSquare(square);
     } else {
         Button& button = existingButton(index);
-        button.twips.left = twips;
+        button.twips.*edge = twips;
         place(button.handle, button.twips);
     }
 }

@@ -104,6 +104,8 @@ class Win32Runtime : public ClockSeededRuntime {
     const Button& existingButton(int index) const;
     RECT pixels(const design::TwipsRect& twips) const;
     void place(HWND control, const design::TwipsRect& twips) const;
+    // Set Top and Set Left: one edge of a square or a button moves, in twips.
+    void moveEdge(ControlArray array, int index, int design::TwipsRect::*edge, int twips);
     void invalidateSquare(const Square& square);
     void paint();
     void drawButton(const DRAWITEMSTRUCT& item);
