@@ -13,7 +13,8 @@ import tempfile
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "advapi32.dll",
                "shell32.dll", "comctl32.dll", "ole32.dll"}
 STRINGS = {"FileVersion": "1.00", "ProductVersion": "1.00", "ProductName": "Tinzel",
-           "InternalName": "Tinzel", "OriginalFilename": "Tinzel.exe"}
+           "InternalName": "Tinzel", "OriginalFilename": "Tinzel.exe",
+           "LegalCopyright": "Copyright (c) 2026 The Tinzel developers. License: MIT"}
 ICON_IMAGES = [(32, 32, 1), (32, 32, 4), (16, 16, 4)]
 
 failures = []
