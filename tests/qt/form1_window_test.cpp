@@ -2,6 +2,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTimer>
@@ -11,6 +12,7 @@
 #include "game/form1_module.h"
 #include "game/palette.h"
 #include "tests/ten_color.h"
+#include "ui/form_design.h"
 #include "ui/qt/palette_colors.h"
 #include "ui/qt/qt_runtime.h"
 
@@ -77,6 +79,42 @@ QPoint centreIn(const QWidget* widget, const QRect& rect, const QWidget* window,
     return (QPointF(centre) * pixelRatio).toPoint();
 }
 
+// The first and last pixel columns in `area` that hold anything darker than the background.
+struct InkColumns {
+    int first = -1;
+    int last = -1;
+};
+InkColumns inkColumns(const QImage& image, QRect area = {}) {
+    if (area.isNull()) {
+        area = image.rect();
+    }
+    InkColumns ink;
+    for (int x = area.left(); x <= area.right(); ++x) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                ink.first = ink.first < 0 ? x : ink.first;
+                ink.last = x;
+                break;
+            }
+        }
+    }
+    return ink;
+}
+
+// `text` in `font`, black on white, with room to spare on every side.
+QImage drawnUnclipped(const QString& text, const QFont& font, qreal ratio) {
+    const QFontMetrics metrics(font);
+    const QSize size(metrics.horizontalAdvance(text) + 4 * metrics.height(), 3 * metrics.height());
+    QImage image(size * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QPoint(2 * metrics.height(), 2 * metrics.height()), text);
+    return image;
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(Activation)
@@ -94,7 +132,8 @@ class Form1WindowTest : public QObject {
     void theFocusStaysOnTheSameButtonIndexAcrossRounds();
     void upAndDownMoveTheFocusAlongTheColumn();
     void buttonsAreNamedByTheirColourForAssistiveTools();
-    void scoreLabelsUseAnOcrFontThatFitsEvenALongCount();
+    void scoreLabelsShowTheWholeTextOfEveryCountInAnOcrFont();
+    void labelsTakeThePlatformsLabelColoursNotTheForms();
     void theTenthWinShowsTheEndMessageWithNoBoardAndFinishesWithZero();
     void closingTheWindowFinishesWithZero();
     void aGameErrorIsReportedAndFinishesWithNonZero();
@@ -284,17 +323,50 @@ void Form1WindowTest::buttonsAreNamedByTheirColourForAssistiveTools() {
     }
 }
 
-void Form1WindowTest::scoreLabelsUseAnOcrFontThatFitsEvenALongCount() {
+void Form1WindowTest::scoreLabelsShowTheWholeTextOfEveryCountInAnOcrFont() {
     RunningGame running;
     QLabel* losses = running.controls().scoreLabel(ScoreLabel::Losses);
     const QFontInfo font(losses->font());
     QVERIFY2(font.family().startsWith(QStringLiteral("OCR")), qPrintable(font.family()));
     QVERIFY(font.bold());
     QCOMPARE(losses->font().pointSizeF(), 12.0);
-    running.runtime.setCaption(ScoreLabel::Losses, "LOST: 2147483647");
-    QVERIFY(QFontMetrics(losses->font()).horizontalAdvance(losses->text()) <=
-            losses->contentsRect().width());
-    QVERIFY(losses->font().pointSizeF() >= 6.0);
+    // Every length of count up to the largest, each compared with the same text drawn
+    // unclipped: a clipped glyph makes the label's ink narrower.
+    for (const char* count : {" 0", " 99999", " 9999999", " 2147483647"}) {
+        const QString text = QStringLiteral("LOST:") + QLatin1String(count);
+        running.runtime.setCaption(ScoreLabel::Losses, text.toStdString());
+        const QImage shown = losses->grab().toImage();
+        // Inside the frame as drawn: its lines can be thicker than a pixel on a dense screen.
+        int frame = 0;
+        while (qGray(shown.pixel(shown.width() / 2, frame)) < 128) {
+            ++frame;
+        }
+        const QRect inside = shown.rect().adjusted(frame, frame, -frame, -frame);
+        const InkColumns label = inkColumns(shown, inside);
+        const InkColumns whole =
+            inkColumns(drawnUnclipped(text, losses->font(), shown.devicePixelRatio()));
+        QVERIFY2(label.last < inside.right() &&
+                     std::abs((label.last - label.first) - (whole.last - whole.first)) <= 1,
+                 qPrintable(QStringLiteral("%1: ink %2..%3 of %4, drawn whole %5 wide")
+                                .arg(text)
+                                .arg(label.first)
+                                .arg(label.last)
+                                .arg(inside.right())
+                                .arg(whole.last - whole.first + 1)));
+    }
+}
+
+void Form1WindowTest::labelsTakeThePlatformsLabelColoursNotTheForms() {
+    RunningGame running;
+    auto& controls = running.controls();
+    QLabel* wins = controls.scoreLabel(ScoreLabel::Wins);
+    const QColor expected = QApplication::palette(wins).color(QPalette::Window);
+    QVERIFY(expected != tinzel::qt::toQColor(tinzel::design::kBackColor));
+    // Just inside the frame's bottom right corner, where no text reaches.
+    const QImage shown = wins->grab().toImage();
+    QCOMPARE(shown.pixelColor(shown.width() - 4, shown.height() - 4), expected);
+    // Label2 is a single pixel high: too thin to tell its fill from its text on the screen.
+    QCOMPARE(controls.label2()->palette().color(QPalette::Window), expected);
 }
 
 void Form1WindowTest::theTenthWinShowsTheEndMessageWithNoBoardAndFinishesWithZero() {

@@ -35,11 +35,21 @@ void setBackground(QWidget* widget, const QColor& color) {
     widget->setAutoFillBackground(true);
 }
 
-// Shrinks the score font just enough for a long count to fit inside its label.
+// Shrinks the score font just enough for a long count to fit inside its label. A framed
+// label with no indent of its own sets its text in by half an "x" of its font, so that indent
+// shrinks with the font too.
 void fitText(QLabel* label, const QFont& designFont) {
+    const int room = label->contentsRect().width() - 2 * label->margin();
     QFont font = designFont;
-    const int room = label->contentsRect().width();
-    while (font.pointSizeF() > 6.0 && QFontMetrics(font).horizontalAdvance(label->text()) > room) {
+    const auto width = [&] {
+        const QFontMetrics metrics(font);
+        const int indent = label->indent() >= 0 ? label->indent()
+                           : label->frameWidth() > 0
+                               ? metrics.horizontalAdvance(QLatin1Char('x')) / 2
+                               : 0;
+        return indent + metrics.horizontalAdvance(label->text());
+    };
+    while (font.pointSizeF() > 6.0 && width() > room) {
         font.setPointSizeF(font.pointSizeF() - 0.5);
     }
     label->setFont(font);
@@ -94,6 +104,13 @@ QLabel* Form1Controls::createLabel(const design::TwipsRect& twips, std::string_v
     auto* label = new QLabel(toQString(caption), this);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setFocusPolicy(Qt::NoFocus);
+    // A label takes the platform's label colours, not the form's grey it would inherit.
+    QPalette colours = label->palette();
+    const QPalette platform = QApplication::palette(label);
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText}) {
+        colours.setColor(role, platform.color(role));
+    }
+    label->setPalette(colours);
     label->setAutoFillBackground(true);
     label->setGeometry(twipsToPixels(twips, resolution_));
     return label;
