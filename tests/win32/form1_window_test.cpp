@@ -330,6 +330,107 @@ TEST(Win32Window, AThousandRoundsLeaveTheWindowsObjectsAndMemoryFlat) {
     EXPECT_EQ(running.game.state().winCount + running.game.state().lossCount, 1020);
 }
 
+// What a screen reader says of each colour button: its colour's name. Windows' accessibility
+// layer names a button by its window text (Wine's gives no accessible object for a button to
+// ask directly), and an owner-drawn button never shows that text.
+TEST(Win32Window, ButtonsAreNamedByTheirColourForAssistiveTools) {
+    RunningGame running;
+    for (int k = 0; k <= 10; ++k) {
+        const std::string expected(PaletteNames[static_cast<std::size_t>(k)]);
+        EXPECT_EQ(textOf(running.runtime.colorButton(k)),
+                  std::wstring(expected.begin(), expected.end()));
+    }
+}
+
+// Switching to another program and back leaves the focus where the player had it, so Space
+// and Enter answer at once.
+TEST(Win32Window, TheFocusComesBackToItsButtonWhenThePlayerReturnsToTheWindow) {
+    RunningGame running;
+    auto& runtime = running.runtime;
+    for (int press = 0; press < 3; ++press) {
+        pressKey(runtime, VK_DOWN);
+    }
+    ASSERT_EQ(GetFocus(), runtime.colorButton(3));
+    HWND other =
+        CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                        200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetActiveWindow(other);
+    pumpPending(&runtime);
+    ASSERT_NE(GetFocus(), runtime.colorButton(3));
+    SetActiveWindow(runtime.window());
+    pumpPending(&runtime);
+    EXPECT_EQ(GetFocus(), runtime.colorButton(3));
+    DestroyWindow(other);
+}
+
+// Where a score label and the button column overlap (Left 6000 to 6015), the button is on
+// top, even when the label repaints itself alone.
+TEST(Win32Window, ButtonsStayOverTheLabelsTheyOverlapWhenALabelRepaints) {
+    RunningGame running;
+    auto& runtime = running.runtime;
+    HWND wins = runtime.scoreLabel(ScoreLabel::Wins);
+    const RECT button = clientRectOf(runtime.colorButton(0));
+    const RECT label = clientRectOf(wins);
+    ASSERT_LT(label.left, button.right);
+    const int x = button.right - 1;  // the button's own frame, inside the overlap
+    const int y = (button.top + button.bottom) / 2;
+    const auto shown = [&] {
+        HDC screen = GetDC(runtime.window());
+        const COLORREF colour = GetPixel(screen, x, y);
+        ReleaseDC(runtime.window(), screen);
+        return colour;
+    };
+    UpdateWindow(runtime.window());
+    const COLORREF buttonEdge = shown();
+    SetWindowTextW(wins, L"WINS: 7");
+    RedrawWindow(wins, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EXPECT_EQ(shown(), buttonEdge) << "the label painted over the button";
+    EXPECT_EQ(buttonEdge, RGB(0x40, 0x40, 0x40));
+}
+
+// The title bar and the taskbar get the icon's own 16 x 16 image, not the 32 x 32 one shrunk.
+TEST(Win32Window, TheSmallIconIsTheIconsOwnSixteenPixelImage) {
+    RunningGame running;
+    const auto sizeOf = [](HICON icon) {
+        ICONINFO info{};
+        EXPECT_TRUE(GetIconInfo(icon, &info));
+        BITMAP bitmap{};
+        GetObjectW(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof(bitmap),
+                   &bitmap);
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+        return bitmap.bmWidth;
+    };
+    const auto small =
+        reinterpret_cast<HICON>(GetClassLongPtrW(running.runtime.window(), GCLP_HICONSM));
+    const auto large =
+        reinterpret_cast<HICON>(GetClassLongPtrW(running.runtime.window(), GCLP_HICON));
+    ASSERT_NE(small, nullptr);
+    ASSERT_NE(large, nullptr);
+    EXPECT_EQ(sizeOf(large), GetSystemMetrics(SM_CXICON));
+    EXPECT_EQ(sizeOf(small), GetSystemMetrics(SM_CXSMICON));
+}
+
+// A window procedure that refuses to create its window, in place of the game's own class.
+LRESULT CALLBACK refuseCreation(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return message == WM_NCCREATE ? FALSE : DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST(Win32Window, AWindowThatCannotBeCreatedIsReportedAndEndsWithOne) {
+    WNDCLASSEXW refusing{};
+    refusing.cbSize = sizeof(refusing);
+    refusing.lpfnWndProc = &refuseCreation;
+    refusing.hInstance = GetModuleHandleW(nullptr);
+    refusing.lpszClassName = Win32Runtime::kWindowClass;
+    UnregisterClassW(Win32Runtime::kWindowClass, GetModuleHandleW(nullptr));  // an earlier game's
+    ASSERT_NE(RegisterClassExW(&refusing), 0);
+    MessageBoxAnswerer answerer(nullptr);
+    const int status = runGame(GetModuleHandleW(nullptr));
+    UnregisterClassW(Win32Runtime::kWindowClass, GetModuleHandleW(nullptr));
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(MessageBoxAnswerer::text.find(L"Form1"), std::wstring::npos);
+}
+
 TEST(Win32Window, AGameErrorIsReportedAndEndsWithNonZero) {
     struct DoubleCreate : FormEvents {
         explicit DoubleCreate(RuntimeServices& runtime) : runtime(runtime) {}

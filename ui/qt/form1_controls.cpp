@@ -8,6 +8,7 @@
 
 #include "game/game_error.h"
 #include "game/palette.h"
+#include "ui/color_name.h"
 #include "ui/qt/palette_colors.h"
 
 namespace tinzel::qt {
@@ -81,7 +82,7 @@ Form1Controls::Form1Controls(Resolution resolution, const QFont& scoreFont, QWid
     // made here is raised to keep every button above every label it overlaps.
     ColorButton* black = createColorButton(0);
     black->setFillColor(toQColor(Palette[0]));
-    black->setAccessibleName(colorName(Palette[0]));
+    black->setAccessibleName(QString::fromStdString(colorName(Palette[0])));
     moveButton(buttons_.emplace(0, Button{black, {}}).first->second, design::kColorButton);
 
     losses_ = createLabel(design::kLosses, design::kLossesCaption);
@@ -226,7 +227,7 @@ void Form1Controls::setBackColor(ControlArray array, int index, ColorValue color
     if (array == ControlArray::Color) {
         ColorButton* button = existingButton(index).widget;
         button->setFillColor(toQColor(color));
-        button->setAccessibleName(colorName(color));
+        button->setAccessibleName(QString::fromStdString(colorName(color)));
         return;
     }
     Square& square = existingSquare(index);

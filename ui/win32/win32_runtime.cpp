@@ -3,15 +3,16 @@
 #include <iterator>
 #include <string>
 
+#include "game/form1_module.h"
 #include "game/game_error.h"
 #include "game/palette.h"
+#include "ui/color_name.h"
 #include "ui/twips.h"
 
 namespace tinzel::win32 {
 
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"TinzelForm1";
 constexpr DWORD kFrameStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
@@ -36,6 +37,12 @@ std::string describe(ControlArray array, int index) {
 
 [[noreturn]] void fail(const std::string& what) {
     throw GameError(GameError::Kind::WindowOperationFailed, what);
+}
+
+void reportError(const GameError& error) {
+    const std::wstring text = L"Tinzel has stopped because of an error:\n\n" + widen(error.what());
+    const std::wstring title = widen(design::kApplicationTitle);
+    MessageBoxW(nullptr, text.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
 }
 
 // The DPI of the whole desktop, which the system's own metrics are given in.
@@ -70,7 +77,10 @@ Win32Runtime::Win32Runtime(HINSTANCE instance) : instance_(instance) {
     windowClass.hInstance = instance_;
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.hIcon = LoadIconW(instance_, L"TINZEL");
-    windowClass.hIconSm = windowClass.hIcon;
+    // The icon's own small image, not the large one shrunk.
+    windowClass.hIconSm = static_cast<HICON>(
+        LoadImageW(instance_, L"TINZEL", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                   GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR | LR_SHARED));
     windowClass.lpszClassName = kWindowClass;
     RegisterClassExW(&windowClass);  // a second runtime in one process finds it registered
 
@@ -162,10 +172,7 @@ void Win32Runtime::deliver(Event&& event) {
         finish(0);
     } catch (const GameError& error) {
         ShowWindow(frame_, SW_HIDE);
-        const std::wstring text =
-            L"Tinzel has stopped because of an error:\n\n" + widen(error.what());
-        const std::wstring title = widen(design::kApplicationTitle);
-        MessageBoxW(nullptr, text.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
+        reportError(error);
         finish(1);
     }
 }
@@ -215,6 +222,21 @@ LRESULT Win32Runtime::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_PAINT:
             paint();
             return 0;
+        case WM_ACTIVATE:
+            // Leaving for another program: remember the button the player was on.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                if (const int focused = buttonIndexOf(GetFocus()); focused >= 0) {
+                    focusIndex_ = focused;
+                }
+            }
+            break;
+        case WM_SETFOCUS:
+            // Coming back: only the colour buttons take the focus, so it goes to that button.
+            if (loaded_) {
+                const auto button = buttons_.find(focusIndex_);
+                SetFocus((button != buttons_.end() ? button : buttons_.begin())->second.handle);
+            }
+            return 0;
         case WM_DPICHANGED:
             changeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
@@ -246,10 +268,11 @@ HWND Win32Runtime::createLabel(const design::TwipsRect& twips, std::string_view 
                                bool bordered) {
     const std::wstring text = widen(caption);
     const RECT area = pixels(twips);
-    HWND label = CreateWindowExW(0, L"STATIC", text.c_str(),
-                                 WS_CHILD | WS_VISIBLE | SS_LEFT | (bordered ? WS_BORDER : 0),
-                                 area.left, area.top, area.right - area.left,
-                                 area.bottom - area.top, frame_, nullptr, instance_, nullptr);
+    HWND label = CreateWindowExW(
+        0, L"STATIC", text.c_str(),
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFT | (bordered ? WS_BORDER : 0), area.left,
+        area.top, area.right - area.left, area.bottom - area.top, frame_, nullptr, instance_,
+        nullptr);
     if (label == nullptr) {
         fail("Cannot create a label");
     }
@@ -260,7 +283,8 @@ HWND Win32Runtime::createLabel(const design::TwipsRect& twips, std::string_view 
 HWND Win32Runtime::createButton(int index, const design::TwipsRect& twips, bool visible) {
     const RECT area = pixels(twips);
     HWND button = CreateWindowExW(
-        0, L"BUTTON", L"", WS_CHILD | WS_TABSTOP | BS_OWNERDRAW | (visible ? WS_VISIBLE : 0),
+        0, L"BUTTON", L"",
+        WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | BS_OWNERDRAW | (visible ? WS_VISIBLE : 0),
         area.left, area.top, area.right - area.left, area.bottom - area.top, frame_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstButtonId + index)), instance_, nullptr);
     if (button == nullptr) {
@@ -272,6 +296,13 @@ HWND Win32Runtime::createButton(int index, const design::TwipsRect& twips, bool 
     const HWND above = previous == buttons_.begin() ? HWND_TOP : std::prev(previous)->second.handle;
     SetWindowPos(button, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return button;
+}
+
+// An owner-drawn button never shows its text, so the text is free to be what assistive
+// tools read out: the name of the button's colour.
+void Win32Runtime::nameButton(const Button& button) {
+    const std::wstring name = widen(colorName(button.color));
+    SetWindowTextW(button.handle, name.c_str());
 }
 
 int Win32Runtime::buttonIndexOf(HWND control) const {
@@ -287,6 +318,7 @@ int Win32Runtime::buttonIndexOf(HWND control) const {
 void Win32Runtime::loadDesign() {
     buttons_.emplace(
         0, Button{createButton(0, design::kColorButton, true), design::kColorButton, Palette[0]});
+    nameButton(buttons_.at(0));
     losses_ = createLabel(design::kLosses, design::kLossesCaption, true);
     SendMessageW(losses_, WM_SETFONT, reinterpret_cast<WPARAM>(scoreFont_), FALSE);
     label2_ = createLabel(design::kLabel2, design::kLabel2Caption, false);
@@ -371,8 +403,10 @@ void Win32Runtime::createElement(ControlArray array, int index) {
         return;
     }
     const Button& original = buttons_.at(0);
-    buttons_.emplace(
-        index, Button{createButton(index, original.twips, false), original.twips, original.color});
+    nameButton(buttons_
+                   .emplace(index, Button{createButton(index, original.twips, false),
+                                          original.twips, original.color})
+                   .first->second);
 }
 
 void Win32Runtime::setTop(ControlArray array, int index, int twips) {
@@ -412,6 +446,7 @@ void Win32Runtime::setBackColor(ControlArray array, int index, ColorValue color)
     if (array == ControlArray::Color) {
         Button& button = existingButton(index);
         button.color = color;
+        nameButton(button);
         InvalidateRect(button.handle, nullptr, FALSE);
         return;
     }
@@ -548,6 +583,19 @@ int runMessageLoop(Win32Runtime& runtime) {
         }
     }
     return runtime.exitStatus();
+}
+
+int runGame(HINSTANCE instance) {
+    try {
+        Win32Runtime runtime(instance);
+        Form1Module game(runtime);
+        runtime.attach(game);
+        return runMessageLoop(runtime);
+    } catch (const GameError& error) {
+        // The window could not be made: the game never started, so this is the boundary.
+        reportError(error);
+        return 1;
+    }
 }
 
 }  // namespace tinzel::win32

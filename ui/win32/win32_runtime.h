@@ -24,6 +24,7 @@ class Win32Runtime : public ClockSeededRuntime {
     static constexpr UINT kAnswerMessage = WM_APP + 1;
     // Colour button k has this control id plus k.
     static constexpr int kFirstButtonId = 1000;
+    static constexpr wchar_t kWindowClass[] = L"TinzelForm1";
 
     explicit Win32Runtime(HINSTANCE instance);
     ~Win32Runtime() override;
@@ -97,6 +98,7 @@ class Win32Runtime : public ClockSeededRuntime {
     void loadDesign();
     HWND createLabel(const design::TwipsRect& twips, std::string_view caption, bool bordered);
     HWND createButton(int index, const design::TwipsRect& twips, bool visible);
+    void nameButton(const Button& button);
     int buttonIndexOf(HWND control) const;
     Square& existingSquare(int index);
     const Square& existingSquare(int index) const;
@@ -133,5 +135,10 @@ class Win32Runtime : public ClockSeededRuntime {
 
 // Runs Tinzel to its end, the window's keyboard included. Returns the exit status.
 int runMessageLoop(Win32Runtime& runtime);
+
+// The whole program: creates the window and the game and runs them to the end. Returns the
+// exit status: 0 when the game ends or the window is closed, 1 after an error report, a
+// failure to create the window included.
+int runGame(HINSTANCE instance);
 
 }  // namespace tinzel::win32
