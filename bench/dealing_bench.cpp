@@ -18,19 +18,19 @@ void clearRound(Form1Module& module) {
 
 // Draws a board takes on average, redraws included (a little over 100).
 long averageDrawsPerBoard() {
-    QuietRuntime runtime(7);
-    Form1Module module(runtime);
+    QuietRuntime runtime;
+    Form1Module module(runtime, 7);
     constexpr int kBoards = 10000;
     for (int board = 0; board < kBoards; ++board) {
         clearRound(module);
         module.loadshapes();
     }
-    return std::lround(static_cast<double>(runtime.drawsTaken()) / kBoards);
+    return std::lround(static_cast<double>(module.random().drawsTaken()) / kBoards);
 }
 
 void DealBoard(benchmark::State& state) {
-    QuietRuntime runtime(42);
-    Form1Module module(runtime);
+    QuietRuntime runtime;
+    Form1Module module(runtime, 42);
     for (auto _ : state) {
         clearRound(module);
         module.loadshapes();
@@ -39,17 +39,16 @@ void DealBoard(benchmark::State& state) {
     state.counters["boards_per_second"] =
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["draws_per_board"] =
-        static_cast<double>(runtime.drawsTaken()) / static_cast<double>(state.iterations());
+        static_cast<double>(module.random().drawsTaken()) / static_cast<double>(state.iterations());
 }
 
-// The floor under dealing: the same number of draws through the same runtime, nothing else.
+// The floor under dealing: the same number of draws from the same generator, nothing else.
 void DrawsOfOneBoard(benchmark::State& state) {
     const long draws = averageDrawsPerBoard();
-    QuietRuntime runtime(42);
-    tinzel::RuntimeServices& services = runtime;
+    tinzel::RandomSource random(42);
     for (auto _ : state) {
         for (long draw = 0; draw < draws; ++draw) {
-            benchmark::DoNotOptimize(services.drawRandom());
+            benchmark::DoNotOptimize(random.draw());
         }
     }
     state.counters["draws_per_board"] = static_cast<double>(draws);

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <span>
+#include <vector>
 
 #include "game/form1_module.h"
 #include "game/palette.h"
@@ -28,8 +28,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const auto answer = static_cast<std::int16_t>(data[0] % tinzel::kColorCount);
-    tinzel::testing::QuietRuntime runtime(size, std::span(data + 1, size - 1));
-    tinzel::Form1Module game(runtime);
+    std::vector<float> draws;
+    for (std::size_t at = 1; at + 3 <= size; at += 3) {
+        const std::uint32_t bits = data[at] | (data[at + 1] << 8) | (data[at + 2] << 16);
+        draws.push_back(static_cast<float>(bits) / 16777216.0f);
+    }
+    tinzel::testing::QuietRuntime runtime;
+    tinzel::Form1Module game(runtime, size);
+    game.random().replay(draws);
     game.Form_Load();
 
     const auto& state = game.state();
@@ -51,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     require(total == 100, "a hundred squares are dealt");
     require(tens == 1 && state.tenReached, "exactly one colour covers ten squares");
-    require(runtime.drawsTaken() >= 100, "every square takes at least one draw");
+    require(game.random().drawsTaken() >= 100, "every square takes at least one draw");
 
     const bool right = state.colorCount[answer] == 10;
     game.Color_Click(answer);

@@ -22,7 +22,7 @@ constexpr int kMostAfterTen = 8;
 }  // namespace
 
 int Form1Module::drawColor() {
-    const float scaled = runtime_.drawRandom() * static_cast<float>(kColorCount);
+    const float scaled = random_.draw() * static_cast<float>(kColorCount);
     if (!std::isfinite(scaled)) {
         throw GameError(GameError::Kind::FloatingPointFault,
                         "Floating-point fault while drawing a colour");

@@ -3,8 +3,10 @@
 
 #include <cstdint>
 
+#include "game/form_events.h"
 #include "game/game_state.h"
-#include "ui/runtime_services.h"
+#include "game/random_source.h"
+#include "game/runtime_services.h"
 
 namespace tinzel {
 
@@ -12,7 +14,9 @@ namespace tinzel {
 // torn down and rebuilt every round, but this object and its state are not.
 class Form1Module : public FormEvents {
   public:
-    explicit Form1Module(RuntimeServices& runtime) : runtime_(runtime) {}
+    // `initialSeed` starts the random source; every round start then folds in the clock.
+    explicit Form1Module(RuntimeServices& runtime, std::uint64_t initialSeed = 0)
+        : runtime_(runtime), random_(initialSeed) {}
 
     // Starts a round: seeds the random source, then `loadvars`, then `loadshapes`.
     void Form_Load() override;
@@ -30,12 +34,14 @@ class Form1Module : public FormEvents {
 
     const GameState& state() const { return state_; }
     GameState& state() { return state_; }
+    RandomSource& random() { return random_; }
 
   private:
     // Draws the next colour into `colorDraw` and returns it as a checked palette index.
     int drawColor();
 
     RuntimeServices& runtime_;
+    RandomSource random_;
     GameState state_;
 };
 

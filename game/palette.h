@@ -5,25 +5,9 @@
 #include <cstddef>
 #include <string_view>
 
-#include "ui/runtime_services.h"
+#include "game/color_value.h"
 
 namespace tinzel {
-
-// Packs three components 0 to 255 into one colour value.
-constexpr ColorValue packColor(int red, int green, int blue) {
-    return static_cast<ColorValue>(red) + 256u * static_cast<ColorValue>(green) +
-           65536u * static_cast<ColorValue>(blue);
-}
-
-constexpr int redOf(ColorValue color) {
-    return static_cast<int>(color & 0xFFu);
-}
-constexpr int greenOf(ColorValue color) {
-    return static_cast<int>((color >> 8) & 0xFFu);
-}
-constexpr int blueOf(ColorValue color) {
-    return static_cast<int>((color >> 16) & 0xFFu);
-}
 
 inline constexpr std::size_t kColorCount = 11;
 

@@ -23,10 +23,8 @@ void RandomSource::seed(std::uint64_t clockReading) {
     engine_.seed(sequence);
 }
 
-float RandomSource::draw() {
-    // A float holds 24 significant bits; keeping only that many makes every value exact.
-    constexpr float kStep = 1.0f / 16777216.0f;
-    return static_cast<float>(engine_() >> 8) * kStep;
+void RandomSource::replay(std::span<const float> draws) {
+    replayed_.insert(replayed_.begin(), draws.rbegin(), draws.rend());
 }
 
 }  // namespace tinzel

@@ -6,7 +6,7 @@
 namespace tinzel {
 
 void Form1Module::Form_Load() {
-    runtime_.seedRandom();
+    random_.seed(runtime_.clockReading());
     loadvars();
     loadshapes();
 }

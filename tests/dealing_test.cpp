@@ -24,7 +24,7 @@ void scriptEach(TestGame& game, const std::vector<int>& colors, int times) {
     for (int color : colors) {
         draws.insert(draws.end(), static_cast<std::size_t>(times), color);
     }
-    game.runtime.scriptColors(draws);
+    game.scriptColors(draws);
 }
 
 TEST(BoardLayout, SquaresFormATouchingTenByTenGridRowByRow) {
@@ -64,7 +64,7 @@ TEST(BoardLayout, ColourButtonsStackBelowTheBlackButtonInPaletteOrder) {
 // before the buttons: a front end may rely on that order.
 TEST(BoardLayout, EachSquareIsCreatedPlacedShownThenColoured) {
     TestGame game;
-    game.runtime.scriptColors({3});
+    game.scriptColors({3});
     game.start();
     const auto& calls = game.runtime.calls();
     auto first = std::find(calls.begin(), calls.end(), "create Square(1)");
@@ -88,7 +88,7 @@ TEST(BoardLayout, EachSquareIsCreatedPlacedShownThenColoured) {
 
 TEST(DealingRule, SquaresTakeTheColourDrawnForThem) {
     TestGame game;
-    game.runtime.scriptColors({0, 10, 5});
+    game.scriptColors({0, 10, 5});
     game.start();
     EXPECT_EQ(square(game, 1).backColor, Palette[0]);
     EXPECT_EQ(square(game, 2).backColor, Palette[10]);
@@ -105,9 +105,9 @@ TEST(DealingRule, TheLastSquareCanMakeTheTenColour) {
         }
     }
     nineOfEach.push_back(4);
-    game.runtime.scriptColors(nineOfEach);
+    game.scriptColors(nineOfEach);
     game.start();
-    EXPECT_EQ(game.runtime.drawsTaken(), 100);
+    EXPECT_EQ(game.drawsTaken(), 100);
     EXPECT_TRUE(game.module.state().tenReached);
     EXPECT_EQ(game.tenColor(), 4);
     EXPECT_EQ(square(game, 100).backColor, Palette[4]);
@@ -122,7 +122,7 @@ TEST(DealingRule, AfterTenAColourAtEightIsTakenButNineAndTenAreDrawnAgain) {
     scriptEach(game, {1}, 8);   // squares 11 to 18: grey reaches eight
     // square 19: black (at ten) and then grey (at eight) drawn; grey is accepted
     // square 20: grey (now at nine) and black drawn and thrown away, then red accepted
-    game.runtime.scriptColors({0, 1, 1, 0, 4});
+    game.scriptColors({0, 1, 1, 0, 4});
     // squares 21 to 100 fill up without a redraw: red to nine, the rest but black and grey
     scriptEach(game, {4}, 8);
     scriptEach(game, {2, 3, 5, 6, 7, 8, 9, 10}, 9);
@@ -130,7 +130,7 @@ TEST(DealingRule, AfterTenAColourAtEightIsTakenButNineAndTenAreDrawnAgain) {
     EXPECT_EQ(square(game, 19).backColor, Palette[1]);
     EXPECT_EQ(square(game, 20).backColor, Palette[4]);
     // 100 squares and three draws thrown away: each redraw cost exactly one draw
-    EXPECT_EQ(game.runtime.drawsTaken(), 103);
+    EXPECT_EQ(game.drawsTaken(), 103);
     EXPECT_EQ(countOf(game, 0), 10);
     EXPECT_EQ(countOf(game, 1), 9);
     EXPECT_EQ(countOf(game, 4), 9);
@@ -142,14 +142,14 @@ TEST(DealingRule, ARoundTakesOneDrawPerSquareWithoutRedraws) {
     for (int square = 0; square < 100; ++square) {
         cycle.push_back(square % 11);  // one colour reaches ten only at square 100
     }
-    game.runtime.scriptColors(cycle);
+    game.scriptColors(cycle);
     game.start();
-    EXPECT_EQ(game.runtime.drawsTaken(), 100);
+    EXPECT_EQ(game.drawsTaken(), 100);
 }
 
 TEST(DealingRule, ADrawOfExactlyOneIsASubscriptError) {
     TestGame game;
-    game.runtime.scriptDraws({1.0f});
+    game.scriptDraws({1.0f});
     try {
         game.start();
         FAIL() << "a draw of 1 picked a twelfth colour";
@@ -160,7 +160,7 @@ TEST(DealingRule, ADrawOfExactlyOneIsASubscriptError) {
 
 TEST(DealingRule, ADrawThatIsNotANumberIsAFloatingPointFault) {
     TestGame game;
-    game.runtime.scriptDraws({std::numeric_limits<float>::infinity()});
+    game.scriptDraws({std::numeric_limits<float>::infinity()});
     try {
         game.start();
         FAIL() << "an infinite draw was dealt";

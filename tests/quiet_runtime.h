@@ -1,26 +1,16 @@
 // A runtime for benchmarks and fuzzing: no window and no log, only the squares' colours, so
-// that what it measures is the game's own work. Draws come from given bytes while they last
-// (three bytes a draw, 24 bits like the real generator), then from a seeded generator.
+// that what it measures is the game's own work.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <span>
 
-#include "game/random_source.h"
-#include "ui/runtime_services.h"
+#include "game/runtime_services.h"
 
 namespace tinzel::testing {
 
-// Thrown by `endProgram()`; a benchmark or fuzzer never plays up to the end of a game.
-struct QuietProgramEnded {};
-
 class QuietRuntime final : public RuntimeServices {
   public:
-    explicit QuietRuntime(std::uint64_t seed, std::span<const std::uint8_t> drawBytes = {})
-        : random_(seed), drawBytes_(drawBytes) {}
-
-    std::uint64_t drawsTaken() const { return drawsTaken_; }
     ColorValue squareColor(int index) const {
         return squareColors_.at(static_cast<std::size_t>(index));
     }
@@ -38,23 +28,11 @@ class QuietRuntime final : public RuntimeServices {
     void unloadForm() override {}
     void showForm() override {}
     void messageBox(std::string_view) override {}
-    [[noreturn]] void endProgram() override { throw QuietProgramEnded{}; }
-    void seedRandom() override {}
-
-    float drawRandom() override {
-        ++drawsTaken_;
-        if (drawBytes_.size() >= 3) {
-            const std::uint32_t bits = drawBytes_[0] | (drawBytes_[1] << 8) | (drawBytes_[2] << 16);
-            drawBytes_ = drawBytes_.subspan(3);
-            return static_cast<float>(bits) / 16777216.0f;
-        }
-        return random_.draw();
-    }
+    [[noreturn]] void endProgram() override { throw ProgramEnded{}; }
+    // A clock that stands still: the deal depends on the game's seed alone.
+    std::uint64_t clockReading() override { return 0; }
 
   private:
-    RandomSource random_;
-    std::span<const std::uint8_t> drawBytes_;
-    std::uint64_t drawsTaken_ = 0;
     std::array<ColorValue, 101> squareColors_{};
 };
 

@@ -12,16 +12,6 @@ std::string describe(ControlArray array, int index) {
            std::to_string(index) + ")";
 }
 
-void RecordingRuntime::scriptDraws(const std::vector<float>& draws) {
-    script_.insert(script_.end(), draws.begin(), draws.end());
-}
-
-void RecordingRuntime::scriptColors(const std::vector<int>& colors) {
-    for (int color : colors) {
-        script_.push_back((static_cast<float>(color) + 0.5f) / static_cast<float>(kColorCount));
-    }
-}
-
 const std::string& RecordingRuntime::caption(ScoreLabel label) const {
     return captions_.at(label);
 }
@@ -127,20 +117,9 @@ void RecordingRuntime::endProgram() {
     throw ProgramEnded{};
 }
 
-void RecordingRuntime::seedRandom() {
-    record("seedRandom");
-    ++seedsTaken_;
-    fallback_.seed(static_cast<std::uint64_t>(seedsTaken_));
-}
-
-float RecordingRuntime::drawRandom() {
-    ++drawsTaken_;
-    if (script_.empty()) {
-        return fallback_.draw();
-    }
-    const float draw = script_.front();
-    script_.pop_front();
-    return draw;
+std::uint64_t RecordingRuntime::clockReading() {
+    record("clockReading");
+    return static_cast<std::uint64_t>(++seedsTaken_);
 }
 
 }  // namespace tinzel::testing

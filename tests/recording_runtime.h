@@ -1,19 +1,15 @@
-// A stand-in for the window and the random source: it records every call the game makes,
-// keeps a model of the window's controls, and plays back scripted draws.
+// A stand-in for the window: it records every call the game makes and keeps a model of the
+// window's controls.
 #pragma once
 
-#include <deque>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "game/random_source.h"
-#include "ui/runtime_services.h"
+#include "game/form_events.h"
+#include "game/runtime_services.h"
 
 namespace tinzel::testing {
-
-// Thrown by `endProgram()`, so a test sees the end of the game where the real program stops.
-struct ProgramEnded {};
 
 class RecordingRuntime : public RuntimeServices {
   public:
@@ -24,22 +20,14 @@ class RecordingRuntime : public RuntimeServices {
         ColorValue backColor = 0;
     };
 
-    // Draws after the script runs out come from a generator seeded with this value.
-    explicit RecordingRuntime(std::uint64_t fallbackSeed = 1) : fallback_(fallbackSeed) {}
-
     // The handler that a load calls, as the window's module would be attached at start-up.
     void attach(FormEvents& events) { events_ = &events; }
 
     // Thousands of rounds go faster without a log of every call.
     void setRecording(bool recording) { recording_ = recording; }
 
-    void scriptDraws(const std::vector<float>& draws);
-    // Scripts one draw that lands in the middle of the given colour's slice of [0, 1).
-    void scriptColors(const std::vector<int>& colors);
-
     const std::vector<std::string>& calls() const { return calls_; }
     void clearCalls() { calls_.clear(); }
-    int drawsTaken() const { return drawsTaken_; }
     int seedsTaken() const { return seedsTaken_; }
     int loadsRun() const { return loadsRun_; }
     bool loaded() const { return loaded_; }
@@ -59,8 +47,8 @@ class RecordingRuntime : public RuntimeServices {
     void showForm() override;
     void messageBox(std::string_view text) override;
     [[noreturn]] void endProgram() override;
-    void seedRandom() override;
-    float drawRandom() override;
+    // Counts up from 1: every round start reads a new time.
+    std::uint64_t clockReading() override;
 
   private:
     void record(const std::string& call);
@@ -68,12 +56,9 @@ class RecordingRuntime : public RuntimeServices {
     Element& existing(ControlArray array, int index, const char* operation);
 
     FormEvents* events_ = nullptr;
-    RandomSource fallback_;
-    std::deque<float> script_;
     bool recording_ = true;
     std::vector<std::string> calls_;
     std::vector<std::string> messages_;
-    int drawsTaken_ = 0;
     int seedsTaken_ = 0;
     int loadsRun_ = 0;
     bool loaded_ = false;

@@ -13,7 +13,7 @@ namespace {
 // A round dealt from scripted draws where black is the ten-colour.
 void scriptBlackTen(TestGame& game) {
     std::vector<int> colors(10, 0);
-    game.runtime.scriptColors(colors);
+    game.scriptColors(colors);
 }
 
 bool called(const TestGame& game, const std::string& call) {
@@ -33,7 +33,7 @@ TEST(Scoreboard, StartUpReadsWinsZeroAndLostZero) {
 TEST(Scoreboard, ARoundStartSeedsThenWritesTheLabelsThenDeals) {
     TestGame game;
     game.start();
-    const std::vector<std::string> expected = {"showForm", "seedRandom", "Wins.Caption = WINS: 0",
+    const std::vector<std::string> expected = {"showForm", "clockReading", "Wins.Caption = WINS: 0",
                                                "Losses.Caption = LOST: 0", "create Square(1)"};
     const auto& calls = game.runtime.calls();
     ASSERT_GE(calls.size(), expected.size());
@@ -72,7 +72,7 @@ TEST(Judging, AColourWithNineSquaresIsALoss) {
     for (int square = 0; square < 100; ++square) {
         colors.push_back(square % 11);  // every colour at nine, then colour 0 at ten
     }
-    game.runtime.scriptColors(colors);
+    game.scriptColors(colors);
     game.start();
     ASSERT_EQ(game.module.state().colorCount[1], 9);
     game.module.Color_Click(1);
@@ -90,7 +90,7 @@ TEST(Judging, TheBlackButtonIsRightExactlyWhenBlackIsTheTenColour) {
     EXPECT_EQ(blackTen.module.state().winCount, 1);
 
     TestGame otherTen;
-    otherTen.runtime.scriptColors(std::vector<int>(10, 7));
+    otherTen.scriptColors(std::vector<int>(10, 7));
     otherTen.start();
     otherTen.module.Color_Click(0);
     EXPECT_EQ(otherTen.module.state().winCount, 0);
@@ -115,7 +115,7 @@ TEST(RoundCycle, EveryAnswerUnloadsThenShowsANewlyDealtBoard) {
     ASSERT_GE(calls.size(), 3u);
     EXPECT_EQ(calls[0], "unloadForm");
     EXPECT_EQ(calls[1], "showForm");
-    EXPECT_EQ(calls[2], "seedRandom");
+    EXPECT_EQ(calls[2], "clockReading");
     EXPECT_EQ(game.runtime.loadsRun(), 2);
     EXPECT_TRUE(game.runtime.visible());
     EXPECT_EQ(game.runtime.elements(ControlArray::Square).size(), 101u);
@@ -147,18 +147,18 @@ TEST(GameEnd, TheTenthWinShowsTheMessageAndEndsBeforeAnySquareIsDealt) {
     game.answerWrong();
     game.answerWrong();
     game.runtime.clearCalls();
-    const int drawsBefore = game.runtime.drawsTaken();
+    const int drawsBefore = game.drawsTaken();
     EXPECT_THROW(game.answerRight(), ProgramEnded);
 
     const std::vector<std::string> expected = {"unloadForm",
                                                "showForm",
-                                               "seedRandom",
+                                               "clockReading",
                                                "Wins.Caption = WINS: 10",
                                                "Losses.Caption = LOST: 2",
                                                "messageBox You won! But you had 2losses.",
                                                "endProgram"};
     EXPECT_EQ(game.runtime.calls(), expected);
-    EXPECT_EQ(game.runtime.drawsTaken(), drawsBefore);
+    EXPECT_EQ(game.drawsTaken(), drawsBefore);
     EXPECT_FALSE(game.runtime.visible());
     EXPECT_EQ(game.runtime.elements(ControlArray::Square).size(), 1u);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "game/form1_module.h"
 #include "game/palette.h"
@@ -11,9 +12,8 @@
 namespace tinzel::testing {
 
 struct TestGame {
-    explicit TestGame(std::uint64_t fallbackSeed = 1) : runtime(fallbackSeed) {
-        runtime.attach(module);
-    }
+    // Draws beyond the scripted ones come from the game's generator, seeded with this.
+    explicit TestGame(std::uint64_t seed = 1) : module(runtime, seed) { runtime.attach(module); }
 
     // Start-up: the window is shown, which loads it and so deals the first round.
     void start() { runtime.showForm(); }
@@ -26,8 +26,19 @@ struct TestGame {
         module.Color_Click(static_cast<std::int16_t>(wrongColor(module.state())));
     }
 
+    void scriptDraws(const std::vector<float>& draws) { module.random().replay(draws); }
+    // Scripts one draw that lands in the middle of each given colour's slice of [0, 1).
+    void scriptColors(const std::vector<int>& colors) {
+        std::vector<float> draws;
+        for (int color : colors) {
+            draws.push_back((static_cast<float>(color) + 0.5f) / static_cast<float>(kColorCount));
+        }
+        scriptDraws(draws);
+    }
+    std::uint64_t drawsTaken() { return module.random().drawsTaken(); }
+
     RecordingRuntime runtime;
-    Form1Module module{runtime};
+    Form1Module module;
 };
 
 }  // namespace tinzel::testing

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/runtime_services.h"
+#include "game/color_value.h"
 
 namespace tinzel {
 

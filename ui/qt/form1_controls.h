@@ -6,10 +6,10 @@
 #include <QWidget>
 #include <map>
 
+#include "game/runtime_services.h"
 #include "ui/form_design.h"
 #include "ui/qt/color_button.h"
 #include "ui/qt/twips.h"
-#include "ui/runtime_services.h"
 
 namespace tinzel::qt {
 

@@ -3,7 +3,7 @@
 
 #include <QColor>
 
-#include "ui/runtime_services.h"
+#include "game/color_value.h"
 
 namespace tinzel::qt {
 

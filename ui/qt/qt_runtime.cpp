@@ -5,13 +5,11 @@
 #include <QMessageBox>
 
 #include "game/game_error.h"
+#include "ui/clock.h"
 
 namespace tinzel::qt {
 
 namespace {
-
-// Unwinds from `endProgram()` to the event boundary; never seen outside this file.
-struct EndRequested {};
 
 QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -43,7 +41,7 @@ void QtRuntime::deliver(const std::function<void()>& event) {
     }
     try {
         event();
-    } catch (const EndRequested&) {
+    } catch (const ProgramEnded&) {
         finish(0);
     } catch (const GameError& error) {
         frame_->hide();
@@ -149,7 +147,11 @@ void QtRuntime::messageBox(std::string_view text) {
 }
 
 void QtRuntime::endProgram() {
-    throw EndRequested{};
+    throw ProgramEnded{};
+}
+
+std::uint64_t QtRuntime::clockReading() {
+    return steadyClockReading();
 }
 
 }  // namespace tinzel::qt

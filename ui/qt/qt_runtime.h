@@ -8,13 +8,13 @@
 #include <functional>
 #include <memory>
 
-#include "ui/clock_seeded_runtime.h"
+#include "game/form_events.h"
+#include "game/runtime_services.h"
 #include "ui/qt/form1_controls.h"
-#include "ui/runtime_services.h"
 
 namespace tinzel::qt {
 
-class QtRuntime : public QObject, public ClockSeededRuntime {
+class QtRuntime : public QObject, public RuntimeServices {
     Q_OBJECT
 
   public:
@@ -45,6 +45,7 @@ class QtRuntime : public QObject, public ClockSeededRuntime {
     void showForm() override;
     void messageBox(std::string_view text) override;
     [[noreturn]] void endProgram() override;
+    std::uint64_t clockReading() override;
 
   signals:
     // The game is over: it ended, the player closed the window, or an error was reported.

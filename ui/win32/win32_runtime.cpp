@@ -6,6 +6,7 @@
 #include "game/form1_module.h"
 #include "game/game_error.h"
 #include "game/palette.h"
+#include "ui/clock.h"
 #include "ui/color_name.h"
 #include "ui/twips.h"
 
@@ -15,9 +16,6 @@ namespace {
 
 constexpr DWORD kFrameStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-
-// Unwinds from `endProgram()` to the event boundary; never seen outside this file.
-struct EndRequested {};
 
 std::wstring widen(std::string_view text) {
     if (text.empty()) {
@@ -168,7 +166,7 @@ void Win32Runtime::deliver(Event&& event) {
     }
     try {
         event();
-    } catch (const EndRequested&) {
+    } catch (const ProgramEnded&) {
         finish(0);
     } catch (const GameError& error) {
         ShowWindow(frame_, SW_HIDE);
@@ -503,7 +501,11 @@ void Win32Runtime::messageBox(std::string_view text) {
 }
 
 void Win32Runtime::endProgram() {
-    throw EndRequested{};
+    throw ProgramEnded{};
+}
+
+std::uint64_t Win32Runtime::clockReading() {
+    return steadyClockReading();
 }
 
 HBRUSH Win32Runtime::brush(ColorValue color) {

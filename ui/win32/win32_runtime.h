@@ -12,13 +12,13 @@
 #include <map>
 #include <string>
 
-#include "ui/clock_seeded_runtime.h"
+#include "game/form_events.h"
+#include "game/runtime_services.h"
 #include "ui/form_design.h"
-#include "ui/runtime_services.h"
 
 namespace tinzel::win32 {
 
-class Win32Runtime : public ClockSeededRuntime {
+class Win32Runtime : public RuntimeServices {
   public:
     // Messages of our own, posted to the window.
     static constexpr UINT kAnswerMessage = WM_APP + 1;
@@ -70,6 +70,7 @@ class Win32Runtime : public ClockSeededRuntime {
     void showForm() override;
     void messageBox(std::string_view text) override;
     [[noreturn]] void endProgram() override;
+    std::uint64_t clockReading() override;
 
   private:
     struct Square {
