@@ -10,8 +10,8 @@
 namespace tinzel::testing {
 namespace {
 
-const RecordingRuntime::Element& square(const TestGame& game, int number) {
-    return game.runtime.elements(ControlArray::Square).at(number);
+const Element& square(const TestGame& game, int number) {
+    return game.runtime.form().element(ControlArray::Square, number);
 }
 
 int countOf(const TestGame& game, int color) {
@@ -30,33 +30,33 @@ void scriptEach(TestGame& game, const std::vector<int>& colors, int times) {
 TEST(BoardLayout, SquaresFormATouchingTenByTenGridRowByRow) {
     TestGame game;
     game.start();
-    const auto& squares = game.runtime.elements(ControlArray::Square);
-    ASSERT_EQ(squares.size(), 101u);  // the hidden template and the hundred dealt squares
-    EXPECT_FALSE(squares.at(0).visible);
+    // the hidden template and the hundred dealt squares
+    ASSERT_EQ(game.runtime.form().elementCount(ControlArray::Square), 101);
+    EXPECT_FALSE(square(game, 0).visible);
     for (int row = 1; row <= 10; ++row) {
         for (int column = 1; column <= 10; ++column) {
             const auto& dealt = square(game, 10 * (row - 1) + column);
             EXPECT_TRUE(dealt.visible);
-            EXPECT_EQ(dealt.top, 440 * (row - 1));
-            EXPECT_EQ(dealt.left, 495 * (column - 1));
+            EXPECT_EQ(dealt.rect.top, 440 * (row - 1));
+            EXPECT_EQ(dealt.rect.left, 495 * (column - 1));
         }
     }
-    EXPECT_EQ(square(game, 10).left, 4455);
-    EXPECT_EQ(square(game, 91).top, 3960);
-    EXPECT_EQ(square(game, 100).left, 4455);
-    EXPECT_EQ(square(game, 100).top, 3960);
+    EXPECT_EQ(square(game, 10).rect.left, 4455);
+    EXPECT_EQ(square(game, 91).rect.top, 3960);
+    EXPECT_EQ(square(game, 100).rect.left, 4455);
+    EXPECT_EQ(square(game, 100).rect.top, 3960);
 }
 
 TEST(BoardLayout, ColourButtonsStackBelowTheBlackButtonInPaletteOrder) {
     TestGame game;
     game.start();
-    const auto& buttons = game.runtime.elements(ControlArray::Color);
-    ASSERT_EQ(buttons.size(), 11u);
+    ASSERT_EQ(game.runtime.form().elementCount(ControlArray::Color), 11);
     for (int k = 0; k <= 10; ++k) {
-        EXPECT_TRUE(buttons.at(k).visible) << k;
-        EXPECT_EQ(buttons.at(k).top, 400 * k);
-        EXPECT_EQ(buttons.at(k).left, 4920);
-        EXPECT_EQ(buttons.at(k).backColor, Palette[static_cast<std::size_t>(k)]);
+        const Element& button = game.runtime.form().element(ControlArray::Color, k);
+        EXPECT_TRUE(button.visible) << k;
+        EXPECT_EQ(button.rect.top, 400 * k);
+        EXPECT_EQ(button.rect.left, 4920);
+        EXPECT_EQ(button.backColor, Palette[static_cast<std::size_t>(k)]);
     }
 }
 

@@ -3,23 +3,8 @@
 #include <stdexcept>
 
 #include "game/game_error.h"
-#include "game/palette.h"
 
 namespace tinzel::testing {
-
-std::string describe(ControlArray array, int index) {
-    return std::string(array == ControlArray::Square ? "Square(" : "Color(") +
-           std::to_string(index) + ")";
-}
-
-const std::string& RecordingRuntime::caption(ScoreLabel label) const {
-    return captions_.at(label);
-}
-
-const std::map<int, RecordingRuntime::Element>& RecordingRuntime::elements(
-    ControlArray array) const {
-    return elements_.at(array);
-}
 
 void RecordingRuntime::record(const std::string& call) {
     if (recording_) {
@@ -27,79 +12,58 @@ void RecordingRuntime::record(const std::string& call) {
     }
 }
 
-// The window as it stands after a load, before the game has touched it.
-void RecordingRuntime::loadDesign() {
-    loaded_ = true;
-    captions_[ScoreLabel::Wins] = "WINS: 0";
-    captions_[ScoreLabel::Losses] = "LOST: 0";
-    elements_[ControlArray::Square] = {{0, Element{false, 0, 4440, 0}}};
-    elements_[ControlArray::Color] = {{0, Element{true, 0, 4920, Palette[0]}}};
-}
-
-RecordingRuntime::Element& RecordingRuntime::existing(ControlArray array, int index,
-                                                      const char* operation) {
-    auto& elements = elements_[array];
-    auto found = elements.find(index);
-    if (!loaded_ || found == elements.end()) {
-        throw GameError(GameError::Kind::WindowOperationFailed,
-                        std::string(operation) + " on missing " + describe(array, index));
+FormModel& RecordingRuntime::loadedForm() {
+    if (!form_) {
+        throw GameError(GameError::Kind::WindowOperationFailed, "the window is not loaded");
     }
-    return found->second;
+    return *form_;
 }
 
 void RecordingRuntime::setCaption(ScoreLabel label, std::string_view text) {
     record(std::string(label == ScoreLabel::Wins ? "Wins" : "Losses") +
            ".Caption = " + std::string(text));
-    captions_[label] = std::string(text);
+    loadedForm().setCaption(label, text);
 }
 
 void RecordingRuntime::createElement(ControlArray array, int index) {
     record("create " + describe(array, index));
-    auto& elements = elements_[array];
-    if (!loaded_ || index < 1 || elements.count(index) != 0) {
-        throw GameError(GameError::Kind::WindowOperationFailed,
-                        "cannot create " + describe(array, index));
-    }
-    Element copy = elements.at(0);
-    copy.visible = false;
-    elements[index] = copy;
+    loadedForm().createElement(array, index);
 }
 
 void RecordingRuntime::setTop(ControlArray array, int index, int twips) {
     record(describe(array, index) + ".Top = " + std::to_string(twips));
-    existing(array, index, "Top").top = twips;
+    loadedForm().setTop(array, index, twips);
 }
 
 void RecordingRuntime::setLeft(ControlArray array, int index, int twips) {
     record(describe(array, index) + ".Left = " + std::to_string(twips));
-    existing(array, index, "Left").left = twips;
+    loadedForm().setLeft(array, index, twips);
 }
 
 void RecordingRuntime::setVisible(ControlArray array, int index, bool visible) {
     record(describe(array, index) + ".Visible = " + (visible ? "true" : "false"));
-    existing(array, index, "Visible").visible = visible;
+    loadedForm().setVisible(array, index, visible);
 }
 
 void RecordingRuntime::setBackColor(ControlArray array, int index, ColorValue color) {
     record(describe(array, index) + ".BackColor = " + std::to_string(color));
-    existing(array, index, "BackColor").backColor = color;
+    loadedForm().setBackColor(array, index, color);
 }
 
 void RecordingRuntime::unloadForm() {
     record("unloadForm");
-    loaded_ = false;
+    loadedForm();
+    form_.reset();
     visible_ = false;
-    elements_.clear();
-    captions_.clear();
 }
 
 void RecordingRuntime::showForm() {
     record("showForm");
-    if (!loaded_) {
+    if (!form_) {
         if (events_ == nullptr) {
             throw std::logic_error("RecordingRuntime: showForm() with no game attached");
         }
-        loadDesign();
+        form_.emplace();
         ++loadsRun_;
         events_->Form_Load();
     }

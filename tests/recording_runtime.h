@@ -1,25 +1,19 @@
-// A stand-in for the window: it records every call the game makes and keeps a model of the
-// window's controls.
+// A stand-in for the window at the game's seam: it records every call the game makes, and
+// keeps the window's controls in the same form model the real windows use.
 #pragma once
 
-#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "game/form_events.h"
 #include "game/runtime_services.h"
+#include "ui/form_model.h"
 
 namespace tinzel::testing {
 
 class RecordingRuntime : public RuntimeServices {
   public:
-    struct Element {
-        bool visible = false;
-        int top = 0;
-        int left = 0;
-        ColorValue backColor = 0;
-    };
-
     // The handler that a load calls, as the window's module would be attached at start-up.
     void attach(FormEvents& events) { events_ = &events; }
 
@@ -30,11 +24,12 @@ class RecordingRuntime : public RuntimeServices {
     void clearCalls() { calls_.clear(); }
     int seedsTaken() const { return seedsTaken_; }
     int loadsRun() const { return loadsRun_; }
-    bool loaded() const { return loaded_; }
+    bool loaded() const { return form_.has_value(); }
     bool visible() const { return visible_; }
     bool ended() const { return ended_; }
-    const std::string& caption(ScoreLabel label) const;
-    const std::map<int, Element>& elements(ControlArray array) const;
+    // This load's controls; a test that asks while the window is unloaded fails.
+    const FormModel& form() const { return form_.value(); }
+    const std::string& caption(ScoreLabel label) const { return form().caption(label); }
     const std::vector<std::string>& messages() const { return messages_; }
 
     void setCaption(ScoreLabel label, std::string_view text) override;
@@ -52,8 +47,7 @@ class RecordingRuntime : public RuntimeServices {
 
   private:
     void record(const std::string& call);
-    void loadDesign();
-    Element& existing(ControlArray array, int index, const char* operation);
+    FormModel& loadedForm();
 
     FormEvents* events_ = nullptr;
     bool recording_ = true;
@@ -61,13 +55,9 @@ class RecordingRuntime : public RuntimeServices {
     std::vector<std::string> messages_;
     int seedsTaken_ = 0;
     int loadsRun_ = 0;
-    bool loaded_ = false;
     bool visible_ = false;
     bool ended_ = false;
-    std::map<ScoreLabel, std::string> captions_;
-    std::map<ControlArray, std::map<int, Element>> elements_;
+    std::optional<FormModel> form_;
 };
-
-std::string describe(ControlArray array, int index);
 
 }  // namespace tinzel::testing

@@ -118,8 +118,8 @@ TEST(RoundCycle, EveryAnswerUnloadsThenShowsANewlyDealtBoard) {
     EXPECT_EQ(calls[2], "clockReading");
     EXPECT_EQ(game.runtime.loadsRun(), 2);
     EXPECT_TRUE(game.runtime.visible());
-    EXPECT_EQ(game.runtime.elements(ControlArray::Square).size(), 101u);
-    EXPECT_EQ(game.runtime.elements(ControlArray::Square).at(1).backColor, Palette[0]);
+    EXPECT_EQ(game.runtime.form().elementCount(ControlArray::Square), 101);
+    EXPECT_EQ(game.runtime.form().element(ControlArray::Square, 1).backColor, Palette[0]);
     EXPECT_EQ(game.tenColor(), 0);
 }
 
@@ -160,7 +160,7 @@ TEST(GameEnd, TheTenthWinShowsTheMessageAndEndsBeforeAnySquareIsDealt) {
     EXPECT_EQ(game.runtime.calls(), expected);
     EXPECT_EQ(game.drawsTaken(), drawsBefore);
     EXPECT_FALSE(game.runtime.visible());
-    EXPECT_EQ(game.runtime.elements(ControlArray::Square).size(), 1u);
+    EXPECT_EQ(game.runtime.form().elementCount(ControlArray::Square), 1);
 }
 
 TEST(GameEnd, WithNoLossesTheMessageRunsTheZeroIntoTheWord) {
@@ -187,7 +187,7 @@ TEST(LossCount, CountsOnPastSixteenBitsAndDealsANewBoard) {
     game.answerWrong();
     EXPECT_EQ(game.module.state().lossCount, 32768);
     EXPECT_EQ(game.runtime.caption(ScoreLabel::Losses), "LOST: 32768");
-    EXPECT_EQ(game.runtime.elements(ControlArray::Square).size(), 101u);
+    EXPECT_EQ(game.runtime.form().elementCount(ControlArray::Square), 101);
     EXPECT_FALSE(game.runtime.ended());
 }
 

@@ -14,4 +14,18 @@ constexpr int twipsToPixels(int twips, int dotsPerInch) {
                                         : -((-scaled + half) / design::kTwipsPerInch));
 }
 
+// A rectangle in pixels; right and bottom are one past the last pixel.
+struct PixelRect {
+    int left;
+    int top;
+    int right;
+    int bottom;
+};
+
+constexpr PixelRect twipsToPixels(const design::TwipsRect& rect, int dpiX, int dpiY) {
+    return PixelRect{twipsToPixels(rect.left, dpiX), twipsToPixels(rect.top, dpiY),
+                     twipsToPixels(rect.left + rect.width, dpiX),
+                     twipsToPixels(rect.top + rect.height, dpiY)};
+}
+
 }  // namespace tinzel

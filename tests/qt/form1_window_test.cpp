@@ -13,8 +13,9 @@
 #include "game/palette.h"
 #include "tests/ten_color.h"
 #include "ui/form_design.h"
+#include "ui/form_runtime.h"
 #include "ui/qt/palette_colors.h"
-#include "ui/qt/qt_runtime.h"
+#include "ui/qt/qt_window.h"
 
 using tinzel::ControlArray;
 using tinzel::Palette;
@@ -30,13 +31,14 @@ struct RunningGame {
         runtime.start();
     }
 
-    tinzel::qt::Form1Controls& controls() const { return *runtime.controls(); }
+    tinzel::qt::Form1Controls& controls() const { return *window.controls(); }
     ColorButton* button(int index) const { return controls().colorButton(index); }
 
     int tenColor() const { return tinzel::testing::tenColor(game.state()); }
     int wrongColor() const { return tinzel::testing::wrongColor(game.state()); }
 
-    tinzel::qt::QtRuntime runtime;
+    tinzel::FormRuntime runtime;
+    tinzel::qt::QtWindow window{runtime};
     tinzel::Form1Module game{runtime};
 };
 
@@ -142,8 +144,8 @@ class Form1WindowTest : public QObject {
 void Form1WindowTest::startUpShowsAFullBoardElevenButtonsAndZeroScores() {
     RunningGame running;
     auto& controls = running.controls();
-    QVERIFY(running.runtime.window()->isVisible());
-    QCOMPARE(running.runtime.window()->windowTitle(), QStringLiteral("Form1"));
+    QVERIFY(running.window.frame()->isVisible());
+    QCOMPARE(running.window.frame()->windowTitle(), QStringLiteral("Form1"));
     QCOMPARE(controls.elementCount(ControlArray::Square), 101);
     QVERIFY(!controls.isSquareVisible(0));
     for (int index = 1; index <= 100; ++index) {
@@ -164,7 +166,7 @@ void Form1WindowTest::startUpShowsAFullBoardElevenButtonsAndZeroScores() {
 
 void Form1WindowTest::theRenderedWindowShowsThePaletteAndOneColourOnTenSquares() {
     RunningGame running;
-    QWidget* window = running.runtime.window();
+    QWidget* window = running.window.frame();
     const QImage image = window->grab().toImage();
     const qreal ratio = window->devicePixelRatioF();
     std::array<int, tinzel::kColorCount> seen{};
@@ -195,14 +197,14 @@ void Form1WindowTest::buttonsAreDrawnOverTheSquaresAndLabelsTheyOverlap() {
         controls.scoreLabel(ScoreLabel::Wins)->geometry() & running.button(0)->geometry();
     QVERIFY(!overlapSquare.isEmpty());
     QVERIFY(!overlapLabel.isEmpty());
-    QWidget* window = running.runtime.window();
+    QWidget* window = running.window.frame();
     QCOMPARE(window->childAt(controls.mapTo(window, overlapSquare.center())), running.button(0));
     QCOMPARE(window->childAt(controls.mapTo(window, overlapLabel.center())), running.button(0));
 }
 
 void Form1WindowTest::layoutFollowsTheDesignInTwips() {
     RunningGame running;
-    QWidget* window = running.runtime.window();
+    QWidget* window = running.window.frame();
     // Pixels per inch as the window is drawn: the logical resolution times the pixel ratio.
     const double scale = window->logicalDpiX() * window->devicePixelRatioF() / 1440.0;
     const auto devicePixels = [&](QRect rect) {
@@ -259,9 +261,9 @@ void Form1WindowTest::anAnswerCountsAndReplacesEveryControlOfTheRound() {
     QFETCH(bool, right);
     QFETCH(Activation, activation);
     RunningGame running;
-    QWidget* window = running.runtime.window();
+    QWidget* window = running.window.frame();
     const QPoint place = window->pos();
-    QPointer<QWidget> oldControls = running.runtime.controls();
+    QPointer<QWidget> oldControls = running.window.controls();
     QPointer<QWidget> oldButton = running.button(7);
 
     activate(running.button(right ? running.tenColor() : running.wrongColor()), activation);
@@ -287,19 +289,19 @@ void Form1WindowTest::anAnswerCountsAndReplacesEveryControlOfTheRound() {
 
 void Form1WindowTest::theFocusStaysOnTheSameButtonIndexAcrossRounds() {
     RunningGame running;
-    QApplication::setActiveWindow(running.runtime.window());
+    QApplication::setActiveWindow(running.window.frame());
     QCOMPARE(QApplication::focusWidget(), running.button(0));
     const int answer = running.wrongColor() == 0 ? 4 : running.wrongColor();
     activate(running.button(answer), Activation::SpaceKey);
     QCOMPARE(QApplication::focusWidget(), running.button(answer));
-    for (QLabel* label : running.runtime.window()->findChildren<QLabel*>()) {
+    for (QLabel* label : running.window.frame()->findChildren<QLabel*>()) {
         QCOMPARE(label->focusPolicy(), Qt::NoFocus);
     }
 }
 
 void Form1WindowTest::upAndDownMoveTheFocusAlongTheColumn() {
     RunningGame running;
-    QApplication::setActiveWindow(running.runtime.window());
+    QApplication::setActiveWindow(running.window.frame());
     running.button(0)->setFocus();
     QTest::keyClick(running.button(0), Qt::Key_Up);  // already at the top: stays
     QCOMPARE(QApplication::focusWidget(), running.button(0));
@@ -371,7 +373,7 @@ void Form1WindowTest::labelsTakeThePlatformsLabelColoursNotTheForms() {
 
 void Form1WindowTest::theTenthWinShowsTheEndMessageWithNoBoardAndFinishesWithZero() {
     RunningGame running;
-    QSignalSpy finished(&running.runtime, &tinzel::qt::QtRuntime::finished);
+    QSignalSpy finished(&running.window, &tinzel::qt::QtWindow::ended);
     running.game.state().winCount = 9;
     running.game.state().lossCount = 3;
     bool windowHidden = false;
@@ -379,21 +381,21 @@ void Form1WindowTest::theTenthWinShowsTheEndMessageWithNoBoardAndFinishesWithZer
     const QString text = answerModalBox(
         [&] { QTest::mouseClick(running.button(running.tenColor()), Qt::LeftButton); },
         [&] {
-            windowHidden = !running.runtime.window()->isVisible();
-            boardDealt = running.runtime.controls()->elementCount(ControlArray::Square) > 1;
+            windowHidden = !running.window.frame()->isVisible();
+            boardDealt = running.window.controls()->elementCount(ControlArray::Square) > 1;
         });
     QCOMPARE(text, QStringLiteral("You won! But you had 3losses."));
     QVERIFY(windowHidden);
     QVERIFY(!boardDealt);
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished.at(0).at(0).toInt(), 0);
-    QVERIFY(!running.runtime.window()->isVisible());
+    QVERIFY(!running.window.frame()->isVisible());
 }
 
 void Form1WindowTest::closingTheWindowFinishesWithZero() {
     RunningGame running;
-    QSignalSpy finished(&running.runtime, &tinzel::qt::QtRuntime::finished);
-    running.runtime.window()->close();
+    QSignalSpy finished(&running.window, &tinzel::qt::QtWindow::ended);
+    running.window.frame()->close();
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished.at(0).at(0).toInt(), 0);
 }
@@ -410,10 +412,11 @@ void Form1WindowTest::aGameErrorIsReportedAndFinishesWithNonZero() {
         void Color_Click(std::int16_t) override {}
         tinzel::RuntimeServices& runtime;
     };
-    tinzel::qt::QtRuntime runtime;
+    tinzel::FormRuntime runtime;
+    tinzel::qt::QtWindow window(runtime);
     DoubleCreate events(runtime);
     runtime.attach(events);
-    QSignalSpy finished(&runtime, &tinzel::qt::QtRuntime::finished);
+    QSignalSpy finished(&window, &tinzel::qt::QtWindow::ended);
     const QString report = answerModalBox([&] { runtime.start(); });
     QVERIFY2(report.contains(QStringLiteral("Square(1)")), qPrintable(report));
     QCOMPARE(finished.size(), 1);

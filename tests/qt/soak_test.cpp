@@ -23,9 +23,9 @@ int roundsToPlay() {
 // What is wrong with the window after a round, or an empty string if nothing is.
 QString checkRound(const WindowPlayer& player) {
     const auto& state = player.game().state();
-    QWidget* window = player.runtime().window();
+    QWidget* window = player.window().frame();
     const auto forms = window->findChildren<tinzel::qt::Form1Controls*>();
-    if (forms.size() != 1 || forms.front() != player.runtime().controls()) {
+    if (forms.size() != 1 || forms.front() != player.window().controls()) {
         return QStringLiteral("the window holds %1 rounds' controls").arg(forms.size());
     }
     const auto& controls = *forms.front();

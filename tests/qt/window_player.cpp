@@ -46,10 +46,12 @@ WindowPlayer::~WindowPlayer() {
 
 void WindowPlayer::startGame() {
     game_.reset();
-    runtime_ = std::make_unique<qt::QtRuntime>();
+    window_.reset();
+    runtime_ = std::make_unique<FormRuntime>();
+    window_ = std::make_unique<qt::QtWindow>(*runtime_);
     game_ = std::make_unique<Form1Module>(*runtime_);
     runtime_->attach(*game_);
-    connect(runtime_.get(), &qt::QtRuntime::finished, this, [this](int status) {
+    connect(window_.get(), &qt::QtWindow::ended, this, [this](int status) {
         lastExitStatus_ = status;
         ++gamesFinished_;
     });
@@ -69,9 +71,9 @@ bool WindowPlayer::eventFilter(QObject* watched, QEvent* event) {
                                       Qt::QueuedConnection);
         }
     }
-    if (event->type() == QEvent::Paint && runtime_ != nullptr) {
+    if (event->type() == QEvent::Paint && window_ != nullptr) {
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget != nullptr && widget->window() == runtime_->window()) {
+        if (widget != nullptr && widget->window() == window_->frame()) {
             painted_ = true;
         }
     }
@@ -79,10 +81,10 @@ bool WindowPlayer::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void WindowPlayer::answer(int index, Activation activation, bool untilPainted) {
-    QPointer<QWidget> oldControls = runtime_->controls();
+    QPointer<QWidget> oldControls = window_->controls();
     const int finishedBefore = gamesFinished_;
     painted_ = false;
-    postActivation(runtime_->controls()->colorButton(index), activation);
+    postActivation(window_->controls()->colorButton(index), activation);
     // The old controls are freed once the click has returned to the event loop.
     while (!oldControls.isNull() || (untilPainted && !painted_)) {
         if (gamesFinished_ != finishedBefore) {
@@ -102,7 +104,7 @@ void WindowPlayer::repaint() {
     painted_ = false;
     // Not the top-level window: Qt skips repainting a window that its one opaque child
     // covers completely, children included.
-    runtime_->controls()->update();
+    window_->controls()->update();
     while (!painted_) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     }

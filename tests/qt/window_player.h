@@ -6,7 +6,8 @@
 #include <memory>
 
 #include "game/form1_module.h"
-#include "ui/qt/qt_runtime.h"
+#include "ui/form_runtime.h"
+#include "ui/qt/qt_window.h"
 
 namespace tinzel::testing {
 
@@ -19,7 +20,7 @@ class WindowPlayer : public QObject {
     WindowPlayer();
     ~WindowPlayer() override;
 
-    qt::QtRuntime& runtime() const { return *runtime_; }
+    qt::QtWindow& window() const { return *window_; }
     Form1Module& game() const { return *game_; }
     int tenColor() const;
     int gamesFinished() const { return gamesFinished_; }
@@ -39,7 +40,8 @@ class WindowPlayer : public QObject {
   private:
     void startGame();
 
-    std::unique_ptr<qt::QtRuntime> runtime_;
+    std::unique_ptr<FormRuntime> runtime_;
+    std::unique_ptr<qt::QtWindow> window_;
     std::unique_ptr<Form1Module> game_;
     bool painted_ = false;
     int gamesFinished_ = 0;

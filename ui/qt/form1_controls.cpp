@@ -6,9 +6,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "game/game_error.h"
-#include "game/palette.h"
-#include "ui/color_name.h"
 #include "ui/qt/palette_colors.h"
 
 namespace tinzel::qt {
@@ -17,16 +14,6 @@ namespace {
 
 QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString describe(ControlArray array, int index) {
-    return QStringLiteral("%1(%2)")
-        .arg(array == ControlArray::Square ? QStringLiteral("Square") : QStringLiteral("Color"))
-        .arg(index);
-}
-
-[[noreturn]] void fail(const QString& what) {
-    throw GameError(GameError::Kind::WindowOperationFailed, what.toStdString());
 }
 
 void setBackground(QWidget* widget, const QColor& color) {
@@ -72,33 +59,24 @@ QFont scoreFont() {
     return fixed;
 }
 
-Form1Controls::Form1Controls(Resolution resolution, const QFont& scoreFont, QWidget* parent)
-    : QWidget(parent), resolution_(resolution), scoreFont_(scoreFont) {
+Form1Controls::Form1Controls(const FormModel& model, Resolution resolution, const QFont& scoreFont,
+                             QWidget* parent)
+    : QWidget(parent), model_(model), resolution_(resolution), scoreFont_(scoreFont) {
     setBackground(this, toQColor(design::kBackColor));
     setGeometry(0, 0, twipsToPixelsX(design::kClientWidth, resolution),
                 twipsToPixelsY(design::kClientHeight, resolution));
 
     // Created in the design's order. Buttons are created after labels later on, so the one
     // made here is raised to keep every button above every label it overlaps.
-    ColorButton* black = createColorButton(0);
-    black->setFillColor(toQColor(Palette[0]));
-    black->setAccessibleName(QString::fromStdString(colorName(Palette[0])));
-    moveButton(buttons_.emplace(0, Button{black, {}}).first->second, design::kColorButton);
-
-    losses_ = createLabel(design::kLosses, design::kLossesCaption);
+    createColorButton(0);
+    losses_ = createLabel(design::kLosses, model_.caption(ScoreLabel::Losses));
     losses_->setFont(scoreFont_);
     losses_->setFrameStyle(QFrame::Box | QFrame::Plain);
     label2_ = createLabel(design::kLabel2, design::kLabel2Caption);
-    wins_ = createLabel(design::kWins, design::kWinsCaption);
+    wins_ = createLabel(design::kWins, model_.caption(ScoreLabel::Wins));
     wins_->setFont(scoreFont_);
     wins_->setFrameStyle(QFrame::Box | QFrame::Plain);
-
-    // The template of the board's squares: hidden, never shown, in a label's default colour.
-    const QColor labelBackground = QApplication::palette(label2_).color(QPalette::Window);
-    Square& templateSquare =
-        squares_.emplace(0, Square{{}, {}, labelBackground, false}).first->second;
-    moveSquare(templateSquare, design::kSquare);
-    black->raise();
+    buttons_[0]->raise();
 }
 
 QLabel* Form1Controls::createLabel(const design::TwipsRect& twips, std::string_view caption) {
@@ -113,153 +91,108 @@ QLabel* Form1Controls::createLabel(const design::TwipsRect& twips, std::string_v
     }
     label->setPalette(colours);
     label->setAutoFillBackground(true);
-    label->setGeometry(twipsToPixels(twips, resolution_));
+    label->setGeometry(pixels(twips));
     return label;
 }
 
-ColorButton* Form1Controls::createColorButton(int index) {
+void Form1Controls::createColorButton(int index) {
+    const Element& element = model_.element(ControlArray::Color, index);
     auto* button = new ColorButton(index, this);
-    button->setObjectName(describe(ControlArray::Color, index));
+    button->setObjectName(QString::fromStdString(describe(ControlArray::Color, index)));
+    button->setFillColor(toQColor(element.backColor));
+    button->setAccessibleName(QString::fromStdString(model_.accessibleName(index)));
+    button->setGeometry(pixels(element.rect));
+    button->setVisible(element.visible);
     connect(button, &ColorButton::clicked, this, [this, index] { emit colorClicked(index); });
     connect(button, &ColorButton::focusStepRequested, this, &Form1Controls::stepFocus);
-    return button;
-}
-
-void Form1Controls::createElement(ControlArray array, int index) {
-    const bool exists =
-        array == ControlArray::Square ? squares_.count(index) != 0 : buttons_.count(index) != 0;
-    if (index < 1 || exists) {
-        fail(QStringLiteral("Cannot create %1: it exists already").arg(describe(array, index)));
+    if (buttons_.size() <= static_cast<std::size_t>(index)) {
+        buttons_.resize(static_cast<std::size_t>(index) + 1, nullptr);
     }
-    if (array == ControlArray::Square) {
-        Square copy = squares_.at(0);
-        copy.visible = false;
-        squares_.emplace(index, copy);
-        return;
-    }
-    const Button& original = buttons_.at(0);
-    ColorButton* button = createColorButton(index);
-    button->setFillColor(original.widget->fillColor());
-    button->setAccessibleName(original.widget->accessibleName());
-    button->hide();
-    button->raise();
-    moveButton(buttons_.emplace(index, Button{button, {}}).first->second, original.twips);
-}
-
-Form1Controls::Square& Form1Controls::existingSquare(int index) {
-    const auto found = squares_.find(index);
-    if (found == squares_.end()) {
-        fail(QStringLiteral("%1 does not exist").arg(describe(ControlArray::Square, index)));
-    }
-    return found->second;
-}
-
-const Form1Controls::Square& Form1Controls::existingSquare(int index) const {
-    return const_cast<Form1Controls*>(this)->existingSquare(index);
-}
-
-Form1Controls::Button& Form1Controls::existingButton(int index) {
-    const auto found = buttons_.find(index);
-    if (found == buttons_.end()) {
-        fail(QStringLiteral("%1 does not exist").arg(describe(ControlArray::Color, index)));
-    }
-    return found->second;
+    buttons_[static_cast<std::size_t>(index)] = button;
 }
 
 ColorButton* Form1Controls::colorButton(int index) const {
-    return const_cast<Form1Controls*>(this)->existingButton(index).widget;
+    return index >= 0 && static_cast<std::size_t>(index) < buttons_.size()
+               ? buttons_[static_cast<std::size_t>(index)]
+               : nullptr;
 }
 
-int Form1Controls::elementCount(ControlArray array) const {
-    return static_cast<int>(array == ControlArray::Square ? squares_.size() : buttons_.size());
+QRect Form1Controls::squareGeometry(int index) const {
+    return pixels(model_.element(ControlArray::Square, index).rect);
 }
 
-void Form1Controls::moveSquare(Square& square, const design::TwipsRect& twips) {
-    if (square.visible) {
-        update(square.pixels);
-    }
-    square.twips = twips;
-    square.pixels = twipsToPixels(twips, resolution_);
-    if (square.visible) {
-        update(square.pixels);
-    }
+QColor Form1Controls::squareColor(int index) const {
+    return toQColor(model_.element(ControlArray::Square, index).backColor);
 }
 
-void Form1Controls::moveButton(Button& button, const design::TwipsRect& twips) {
-    button.twips = twips;
-    button.widget->setGeometry(twipsToPixels(twips, resolution_));
+bool Form1Controls::isSquareVisible(int index) const {
+    return model_.element(ControlArray::Square, index).visible;
 }
 
-void Form1Controls::setTop(ControlArray array, int index, int twips) {
-    moveEdge(array, index, &design::TwipsRect::top, twips);
-}
-
-void Form1Controls::setLeft(ControlArray array, int index, int twips) {
-    moveEdge(array, index, &design::TwipsRect::left, twips);
-}
-
-void Form1Controls::moveEdge(ControlArray array, int index, int design::TwipsRect::*edge,
-                             int twips) {
+void Form1Controls::elementChanged(ControlArray array, int index, ElementChange change,
+                                   const design::TwipsRect& before) {
     if (array == ControlArray::Square) {
-        Square& square = existingSquare(index);
-        design::TwipsRect moved = square.twips;
-        moved.*edge = twips;
-        moveSquare(square, moved);
-    } else {
-        Button& button = existingButton(index);
-        design::TwipsRect moved = button.twips;
-        moved.*edge = twips;
-        moveButton(button, moved);
-    }
-}
-
-void Form1Controls::setVisible(ControlArray array, int index, bool visible) {
-    if (array == ControlArray::Color) {
-        existingButton(index).widget->setVisible(visible);
+        updateSquare(index, before);
         return;
     }
-    Square& square = existingSquare(index);
-    square.visible = visible;
-    update(square.pixels);
-}
-
-void Form1Controls::setBackColor(ControlArray array, int index, ColorValue color) {
-    if (array == ControlArray::Color) {
-        ColorButton* button = existingButton(index).widget;
-        button->setFillColor(toQColor(color));
-        button->setAccessibleName(QString::fromStdString(colorName(color)));
+    if (change == ElementChange::Created) {
+        createColorButton(index);
         return;
     }
-    Square& square = existingSquare(index);
-    square.color = toQColor(color);
-    if (square.visible) {
-        update(square.pixels);
+    ColorButton* button = colorButton(index);
+    const Element& element = model_.element(array, index);
+    switch (change) {
+        case ElementChange::Moved:
+            button->setGeometry(pixels(element.rect));
+            break;
+        case ElementChange::Visibility:
+            button->setVisible(element.visible);
+            break;
+        case ElementChange::BackColor:
+            button->setFillColor(toQColor(element.backColor));
+            button->setAccessibleName(QString::fromStdString(model_.accessibleName(index)));
+            break;
+        case ElementChange::Created:
+            break;
     }
 }
 
-void Form1Controls::setCaption(ScoreLabel label, const QString& text) {
+// Squares are drawn here, so a change repaints where the square was and where it is now.
+void Form1Controls::updateSquare(int index, const design::TwipsRect& before) {
+    if (!isVisible()) {
+        return;  // the whole window is painted when it is shown
+    }
+    update(pixels(before));
+    update(squareGeometry(index));
+}
+
+void Form1Controls::captionChanged(ScoreLabel label) {
     QLabel* target = scoreLabel(label);
-    target->setText(text);
+    target->setText(toQString(model_.caption(label)));
     fitText(target, scoreFont_);
 }
 
 void Form1Controls::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QColor border = palette().color(QPalette::WindowText);
-    for (const auto& [index, square] : squares_) {
-        if (!square.visible || !event->rect().intersects(square.pixels)) {
+    for (int index = 0; index <= model_.lastIndex(ControlArray::Square); ++index) {
+        if (!model_.exists(ControlArray::Square, index)) {
             continue;
         }
-        painter.fillRect(square.pixels, square.color);
+        const Element& square = model_.element(ControlArray::Square, index);
+        const QRect area = pixels(square.rect);
+        if (!square.visible || !event->rect().intersects(area)) {
+            continue;
+        }
+        painter.fillRect(area, toQColor(square.backColor));
         painter.setPen(border);
-        painter.drawRect(square.pixels.adjusted(0, 0, -1, -1));
+        painter.drawRect(area.adjusted(0, 0, -1, -1));
     }
 }
 
 void Form1Controls::stepFocus(int fromIndex, int step) {
-    const auto next = buttons_.find(fromIndex + step);
-    if (next != buttons_.end()) {
-        next->second.widget->setFocus(Qt::TabFocusReason);
+    if (ColorButton* next = colorButton(model_.neighbourButton(fromIndex, step))) {
+        next->setFocus(Qt::TabFocusReason);
     }
 }
 

@@ -3,7 +3,8 @@
 #include <QApplication>
 
 #include "game/form1_module.h"
-#include "ui/qt/qt_runtime.h"
+#include "ui/form_runtime.h"
+#include "ui/qt/qt_window.h"
 #include "ui/qt/window_icon.h"
 
 namespace tinzel::qt {
@@ -14,13 +15,14 @@ int runGame(QApplication& application) {
     QApplication::setDesktopFileName(QStringLiteral(TINZEL_APP_ID));
     setWindowIconAfterFirstFrame();
 
-    QtRuntime runtime;
+    FormRuntime runtime;
+    QtWindow window(runtime);
     Form1Module game(runtime);
     runtime.attach(game);
     // The game decides when it is over, not the last window closing (the end message opens
     // after the board's window has gone).
     QApplication::setQuitOnLastWindowClosed(false);
-    QObject::connect(&runtime, &QtRuntime::finished, &application, &QCoreApplication::exit);
+    QObject::connect(&window, &QtWindow::ended, &application, &QCoreApplication::exit);
     runtime.start();
     if (runtime.hasEnded()) {
         return runtime.exitStatus();

@@ -13,11 +13,8 @@ int twipsToPixelsY(int twips, Resolution resolution) {
 }
 
 QRect twipsToPixels(const design::TwipsRect& rect, Resolution resolution) {
-    const int left = twipsToPixelsX(rect.left, resolution);
-    const int top = twipsToPixelsY(rect.top, resolution);
-    const int right = twipsToPixelsX(rect.left + rect.width, resolution);
-    const int bottom = twipsToPixelsY(rect.top + rect.height, resolution);
-    return QRect(left, top, right - left, bottom - top);
+    const PixelRect pixels = tinzel::twipsToPixels(rect, resolution.dpiX, resolution.dpiY);
+    return QRect(pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top);
 }
 
 }  // namespace tinzel::qt

@@ -1,0 +1,203 @@
+// The rules every window obeys, tested once on the toolkit-free form model and runtime: the
+// control arrays, the focus carried across rounds, the message-box rule and the event
+// boundary. The front ends' suites test only how they show these.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "game/game_error.h"
+#include "game/palette.h"
+#include "ui/form_runtime.h"
+
+namespace tinzel {
+namespace {
+
+std::string failureOf(const std::function<void()>& operation) {
+    try {
+        operation();
+    } catch (const GameError& error) {
+        EXPECT_EQ(error.kind(), GameError::Kind::WindowOperationFailed);
+        return error.what();
+    }
+    return "no failure";
+}
+
+TEST(FormModel, ACreatedElementIsAHiddenCopyOfElementZero) {
+    FormModel form;
+    form.setTop(ControlArray::Color, 0, 120);
+    form.setBackColor(ControlArray::Color, 0, Palette[6]);
+    form.createElement(ControlArray::Color, 3);
+    const Element& copy = form.element(ControlArray::Color, 3);
+    EXPECT_EQ(copy.rect.left, 4920);
+    EXPECT_EQ(copy.rect.top, 120);
+    EXPECT_EQ(copy.rect.width, 1095);
+    EXPECT_EQ(copy.rect.height, 400);
+    EXPECT_EQ(copy.backColor, Palette[6]);
+    EXPECT_FALSE(copy.visible);
+    EXPECT_EQ(form.elementCount(ControlArray::Color), 2);
+    EXPECT_EQ(form.elementCount(ControlArray::Square), 1);
+    EXPECT_FALSE(form.element(ControlArray::Square, 0).visible);
+    EXPECT_EQ(form.caption(ScoreLabel::Wins), "WINS: 0");
+    EXPECT_EQ(form.caption(ScoreLabel::Losses), "LOST: 0");
+}
+
+TEST(FormModel, SetTopAndSetLeftMoveOneEdgeAndKeepTheSize) {
+    FormModel form;
+    form.createElement(ControlArray::Square, 150);  // past the room a load makes
+    form.setLeft(ControlArray::Square, 150, 990);
+    form.setTop(ControlArray::Square, 150, 880);
+    const design::TwipsRect rect = form.element(ControlArray::Square, 150).rect;
+    EXPECT_EQ(rect.left, 990);
+    EXPECT_EQ(rect.top, 880);
+    EXPECT_EQ(rect.width, 495);
+    EXPECT_EQ(rect.height, 440);
+}
+
+TEST(FormModel, AnOperationOnAMissingOrExistingElementFailsNamingIt) {
+    FormModel form;
+    EXPECT_EQ(failureOf([&] { form.createElement(ControlArray::Square, 0); }),
+              "Cannot create Square(0): elements made at run time start at 1");
+    form.createElement(ControlArray::Square, 1);
+    EXPECT_EQ(failureOf([&] { form.createElement(ControlArray::Square, 1); }),
+              "Cannot create Square(1): it exists already");
+    EXPECT_EQ(failureOf([&] { form.setVisible(ControlArray::Color, 4, true); }),
+              "Color(4) does not exist");
+    EXPECT_EQ(failureOf([&] { form.setTop(ControlArray::Square, -1, 0); }),
+              "Square(-1) does not exist");
+}
+
+TEST(FormModel, ButtonsAreNamedByTheirColourAndTheFocusStepsAlongTheShownColumn) {
+    FormModel form;
+    for (int k = 1; k <= 3; ++k) {
+        form.createElement(ControlArray::Color, k);
+        form.setBackColor(ControlArray::Color, k, Palette[static_cast<std::size_t>(k)]);
+    }
+    form.setVisible(ControlArray::Color, 1, true);
+    form.setVisible(ControlArray::Color, 2, true);
+    EXPECT_EQ(form.accessibleName(0), "Black");
+    EXPECT_EQ(form.accessibleName(2), "White");
+    form.setBackColor(ControlArray::Color, 2, packColor(1, 2, 3));
+    EXPECT_EQ(form.accessibleName(2), "#010203");
+    EXPECT_EQ(form.neighbourButton(0, -1), 0);  // Up at the top stays
+    EXPECT_EQ(form.neighbourButton(1, +1), 2);
+    EXPECT_EQ(form.neighbourButton(2, +1), 2);  // button 3 is hidden
+}
+
+// A view that records what the runtime asks of it, and holds a focus the test can move.
+struct RecordingView : FormView {
+    void loaded(const FormModel&) override { calls.push_back("loaded"); }
+    void elementChanged(ControlArray, int, ElementChange, const design::TwipsRect&) override {}
+    void captionChanged(ScoreLabel) override {}
+    void unloaded() override { calls.push_back("unloaded"); }
+    void showWindow() override { calls.push_back("show"); }
+    void hideWindow() override { calls.push_back("hide"); }
+    int focusedButton() const override { return focus; }
+    void focusButton(int index) override {
+        focus = index;
+        calls.push_back("focus " + std::to_string(index));
+    }
+    void showMessage(std::string_view text, bool isError) override {
+        calls.push_back((isError ? "error: " : "message: ") + std::string(text));
+    }
+    void finished(int status) override { calls.push_back("finished " + std::to_string(status)); }
+
+    std::vector<std::string> calls;
+    int focus = -1;
+};
+
+// A game whose handlers do what each test needs of them.
+struct ScriptedGame : FormEvents {
+    void Form_Load() override {
+        calls->push_back("Form_Load");
+        onLoad();
+    }
+    void Color_Click(std::int16_t index) override { onClick(index); }
+
+    std::vector<std::string>* calls = nullptr;
+    std::function<void()> onLoad = [] {};
+    std::function<void(int)> onClick = [](int) {};
+};
+
+struct Running {
+    Running() {
+        runtime.setView(view);
+        runtime.attach(game);
+        game.calls = &view.calls;
+    }
+    FormRuntime runtime;
+    RecordingView view;
+    ScriptedGame game;
+};
+
+TEST(FormRuntime, ALoadRunsBeforeTheWindowIsShownAndTheFocusKeepsItsButton) {
+    Running running;
+    running.game.onLoad = [&] {
+        running.runtime.createElement(ControlArray::Color, 1);
+        running.runtime.createElement(ControlArray::Color, 2);
+    };
+    running.game.onClick = [&](int) {
+        running.runtime.unloadForm();
+        running.runtime.showForm();
+    };
+    running.runtime.start();
+    EXPECT_EQ(running.view.calls,
+              (std::vector<std::string>{"loaded", "Form_Load", "show", "focus 0"}));
+    running.view.calls.clear();
+    running.view.focus = 2;  // the player moved the focus to button 2
+    running.runtime.click(2);
+    EXPECT_EQ(running.view.calls,
+              (std::vector<std::string>{"unloaded", "loaded", "Form_Load", "show", "focus 2"}));
+}
+
+TEST(FormRuntime, AMessageDuringALoadHidesTheWindowFirstAndEndEndsWithZero) {
+    Running running;
+    running.game.onLoad = [&] {
+        running.runtime.messageBox("You won!");
+        running.runtime.endProgram();
+    };
+    running.runtime.start();
+    EXPECT_EQ(running.view.calls,
+              (std::vector<std::string>{"loaded", "Form_Load", "hide", "message: You won!", "hide",
+                                        "finished 0"}));
+    EXPECT_TRUE(running.runtime.hasEnded());
+    running.view.calls.clear();
+    running.runtime.click(0);  // no further handler runs after the end
+    running.runtime.close();
+    EXPECT_TRUE(running.view.calls.empty());
+}
+
+TEST(FormRuntime, AnErrorIsReportedOnceAndEndsWithOne) {
+    Running running;
+    running.game.onLoad = [&] {
+        running.runtime.createElement(ControlArray::Square, 1);
+        running.runtime.createElement(ControlArray::Square, 1);
+    };
+    running.runtime.start();
+    EXPECT_EQ(running.view.calls,
+              (std::vector<std::string>{"loaded", "Form_Load", "hide",
+                                        "error: Tinzel has stopped because of an error:\n\n"
+                                        "Cannot create Square(1): it exists already",
+                                        "hide", "finished 1"}));
+    EXPECT_EQ(running.runtime.exitStatus(), 1);
+}
+
+TEST(FormRuntime, NoExceptionOfAnyKindLeavesTheBoundaryAndTheCloseBoxEndsWithZero) {
+    Running running;
+    running.runtime.start();
+    running.runtime.guard([] { throw std::bad_alloc(); });
+    EXPECT_EQ(running.runtime.exitStatus(), 1);
+
+    Running closed;
+    closed.runtime.start();
+    closed.runtime.close();
+    closed.runtime.close();
+    EXPECT_EQ(closed.view.calls.back(), "finished 0");
+    EXPECT_EQ(std::count(closed.view.calls.begin(), closed.view.calls.end(), "finished 0"), 1);
+}
+
+}  // namespace
+}  // namespace tinzel

@@ -1,0 +1,48 @@
+// What a front end implements: how the window Form1 is shown on one toolkit. The toolkit-free
+// FormRuntime (ui/form_runtime.h) decides everything else and calls these to show it.
+#pragma once
+
+#include <string_view>
+
+#include "game/controls.h"
+#include "ui/form_design.h"
+#include "ui/form_model.h"
+
+namespace tinzel {
+
+class FormView {
+  public:
+    virtual ~FormView() = default;
+
+    // A load has begun: make the window's controls for the design-time elements of `model`,
+    // and keep the window hidden. `model` lives until `unloaded()`; the view reads it, never
+    // changes it, and keeps no copy of its state.
+    virtual void loaded(const FormModel& model) = 0;
+
+    // Element `index` of `array` was created or changed as `change` says; `before` is its
+    // rectangle before a move (for what to repaint).
+    virtual void elementChanged(ControlArray array, int index, ElementChange change,
+                                const design::TwipsRect& before) = 0;
+    virtual void captionChanged(ScoreLabel label) = 0;
+
+    // The load's controls are gone. Called from inside the click of one of its buttons: the
+    // view may free them once that click returns, as long as none is seen again.
+    virtual void unloaded() = 0;
+
+    virtual void showWindow() = 0;
+    virtual void hideWindow() = 0;
+
+    // The colour button that holds the keyboard focus, or -1; and giving it to one.
+    virtual int focusedButton() const = 0;
+    virtual void focusButton(int index) = 0;
+
+    // A modal message with one OK button, titled with the application title; `isError` asks
+    // for the error report's look (an error icon) instead of the game's plain one. Returns
+    // when the player dismisses it.
+    virtual void showMessage(std::string_view text, bool isError) = 0;
+
+    // The game is over, with this exit status; the window is already hidden. Called once.
+    virtual void finished(int exitStatus) = 0;
+};
+
+}  // namespace tinzel

@@ -1,0 +1,98 @@
+#include "ui/qt/qt_window.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QMessageBox>
+
+namespace tinzel::qt {
+
+namespace {
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QtWindow::QtWindow(FormRuntime& runtime)
+    : runtime_(runtime), frame_(std::make_unique<QWidget>()), scoreFont_(scoreFont()) {
+    frame_->setWindowTitle(toQString(design::kCaption));
+    const Resolution dpi = resolution();
+    frame_->setFixedSize(twipsToPixelsX(design::kClientWidth, dpi),
+                         twipsToPixelsY(design::kClientHeight, dpi));
+    frame_->installEventFilter(this);
+    runtime_.setView(*this);
+}
+
+QtWindow::~QtWindow() = default;
+
+Resolution QtWindow::resolution() const {
+    return Resolution{frame_->logicalDpiX(), frame_->logicalDpiY()};
+}
+
+bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The close box: the only window is gone, so the game is over.
+    if (watched == frame_.get() && event->type() == QEvent::Close) {
+        runtime_.close();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void QtWindow::loaded(const FormModel& model) {
+    // Built hidden and shown only after the load.
+    controls_ = new Form1Controls(model, resolution(), scoreFont_, frame_.get());
+    controls_->hide();
+    connect(controls_, &Form1Controls::colorClicked, this,
+            [this](int index) { runtime_.click(index); });
+}
+
+void QtWindow::elementChanged(ControlArray array, int index, ElementChange change,
+                              const design::TwipsRect& before) {
+    controls_->elementChanged(array, index, change, before);
+}
+
+void QtWindow::captionChanged(ScoreLabel label) {
+    controls_->captionChanged(label);
+}
+
+void QtWindow::unloaded() {
+    // We are inside the click of one of these buttons, so they are freed once it returns.
+    // Hidden now, they are never painted again, not even under the end message.
+    controls_->hide();
+    controls_->deleteLater();
+    controls_ = nullptr;
+}
+
+void QtWindow::showWindow() {
+    controls_->show();
+    frame_->show();
+}
+
+void QtWindow::hideWindow() {
+    frame_->hide();
+}
+
+int QtWindow::focusedButton() const {
+    if (controls_ != nullptr) {
+        if (auto* button = qobject_cast<ColorButton*>(controls_->focusWidget())) {
+            return button->index();
+        }
+    }
+    return -1;
+}
+
+void QtWindow::focusButton(int index) {
+    controls_->colorButton(index)->setFocus(Qt::OtherFocusReason);
+}
+
+void QtWindow::showMessage(std::string_view text, bool isError) {
+    QMessageBox box(isError ? QMessageBox::Critical : QMessageBox::NoIcon,
+                    toQString(design::kApplicationTitle), toQString(text), QMessageBox::Ok);
+    box.exec();
+}
+
+void QtWindow::finished(int exitStatus) {
+    emit ended(exitStatus);
+}
+
+}  // namespace tinzel::qt

@@ -1,0 +1,59 @@
+// The window Form1 on Qt: the front end's side of the form runtime. It shows the form model
+// as widgets and turns clicks, keys and the close box into the runtime's events.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+#include "ui/form_runtime.h"
+#include "ui/form_view.h"
+#include "ui/qt/form1_controls.h"
+
+namespace tinzel::qt {
+
+class QtWindow : public QObject, public FormView {
+    Q_OBJECT
+
+  public:
+    explicit QtWindow(FormRuntime& runtime);
+    ~QtWindow() override;
+
+    // The top-level window. It lives as long as this object, so the window keeps its place
+    // on the desktop while the controls on it are rebuilt every round.
+    QWidget* frame() const { return frame_.get(); }
+    // This load's controls, or null while the window is unloaded.
+    Form1Controls* controls() const { return controls_; }
+
+    void loaded(const FormModel& model) override;
+    void elementChanged(ControlArray array, int index, ElementChange change,
+                        const design::TwipsRect& before) override;
+    void captionChanged(ScoreLabel label) override;
+    void unloaded() override;
+    void showWindow() override;
+    void hideWindow() override;
+    int focusedButton() const override;
+    void focusButton(int index) override;
+    void showMessage(std::string_view text, bool isError) override;
+    void finished(int exitStatus) override;
+
+  signals:
+    // The game is over: it ended, the player closed the window, or an error was reported.
+    // The window is already hidden. Emitted once.
+    void ended(int exitStatus);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    Resolution resolution() const;
+
+    FormRuntime& runtime_;
+    std::unique_ptr<QWidget> frame_;
+    // Looked up once: finding a font family asks fontconfig every time.
+    QFont scoreFont_;
+    QPointer<Form1Controls> controls_;
+};
+
+}  // namespace tinzel::qt
