@@ -23,11 +23,12 @@ double at(std::vector<double> values, double fraction) {
 
 int main() {
     using namespace tinzel::win32;
-    Win32Runtime runtime(GetModuleHandleW(nullptr));
+    tinzel::FormRuntime runtime;
+    Win32Window window(GetModuleHandleW(nullptr), runtime);
     tinzel::Form1Module game(runtime);
     runtime.attach(game);
     runtime.start();
-    pumpPending(&runtime);
+    pumpPending(&window);
 
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
@@ -38,17 +39,17 @@ int main() {
         LARGE_INTEGER start;
         LARGE_INTEGER end;
         QueryPerformanceCounter(&start);
-        playRound(runtime, game, choices);
+        playRound(window, game, choices);
         QueryPerformanceCounter(&end);
         rounds.push_back(microseconds(start, end, frequency));
 
         QueryPerformanceCounter(&start);
-        RedrawWindow(runtime.window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
-        pumpPending(&runtime);
+        RedrawWindow(window.frame(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+        pumpPending(&window);
         QueryPerformanceCounter(&end);
         repaints.push_back(microseconds(start, end, frequency));
     }
-    const ProcessHoldings held = holdings(runtime.window());
+    const ProcessHoldings held = holdings(window.frame());
     std::printf("win32_turnover_median_us %.1f\nwin32_turnover_p99_us %.1f\n", at(rounds, 0.5),
                 at(rounds, 0.99));
     std::printf("win32_repaint_median_us %.1f\nwin32_repaint_p99_us %.1f\n", at(repaints, 0.5),

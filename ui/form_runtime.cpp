@@ -25,10 +25,14 @@ void FormRuntime::close() {
     }
 }
 
+std::string FormRuntime::errorText(std::string_view what) {
+    return "Tinzel has stopped because of an error:\n\n" + std::string(what);
+}
+
 void FormRuntime::report(std::string_view what) {
     try {
         view_->hideWindow();
-        view_->showMessage("Tinzel has stopped because of an error:\n\n" + std::string(what), true);
+        view_->showMessage(errorText(what), true);
     } catch (...) {
         // The report itself failed: the exit status still tells.
     }

@@ -5,6 +5,7 @@
 
 #include <exception>
 #include <optional>
+#include <string>
 
 #include "game/form_events.h"
 #include "game/runtime_services.h"
@@ -32,6 +33,9 @@ class FormRuntime final : public RuntimeServices {
     // every callback that can fail in this, so no exception crosses a toolkit's frames.
     template <typename Work>
     void guard(Work&& work);
+
+    // The error report's text for an error that no one handled.
+    static std::string errorText(std::string_view what);
 
     bool hasEnded() const { return ended_; }
     int exitStatus() const { return exitStatus_; }

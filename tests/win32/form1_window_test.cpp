@@ -15,8 +15,9 @@
 #include "tests/ten_color.h"
 #include "tests/win32/message_pump.h"
 #include "tests/win32/round_loop.h"
+#include "ui/form_runtime.h"
 #include "ui/twips.h"
-#include "ui/win32/win32_runtime.h"
+#include "ui/win32/win32_window.h"
 
 namespace tinzel::win32 {
 namespace {
@@ -35,19 +36,19 @@ RECT clientRectOf(HWND control) {
 }
 
 // Keys as the keyboard sends them: to the focused window, through the program's message loop.
-void pressKey(Win32Runtime& runtime, WPARAM key) {
+void pressKey(Win32Window& window, WPARAM key) {
     HWND focused = GetFocus();
     const auto scanCode = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(key), 0));
     PostMessageW(focused, WM_KEYDOWN, key, 1 | scanCode << 16);
     PostMessageW(focused, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u) | scanCode << 16);
-    pumpPending(&runtime);
+    pumpPending(&window);
 }
 
 struct RunningGame {
-    RunningGame() : runtime(GetModuleHandleW(nullptr)) {
+    RunningGame() {
         runtime.attach(game);
         runtime.start();
-        pumpPending(&runtime);
+        pumpPending(&window);
     }
 
     int tenColor() const { return tinzel::testing::tenColor(game.state()); }
@@ -55,21 +56,23 @@ struct RunningGame {
 
     // Clicks button `index` and waits for the next round (or the end).
     Pumped click(int index) {
-        HWND old = runtime.colorButton(index);
+        HWND old = window.colorButton(index);
         SendMessageW(old, BM_CLICK, 0, 0);
-        return pumpUntil(&runtime, [&] { return IsWindow(old) == FALSE; });
+        return pumpUntil(&window, [&] { return IsWindow(old) == FALSE; });
     }
 
     // Focuses button `index`, presses and releases `key` there, and waits for the next round.
     Pumped press(int index, WPARAM key) {
-        HWND old = runtime.colorButton(index);
+        HWND old = window.colorButton(index);
         SetFocus(old);
-        pressKey(runtime, key);
-        return pumpUntil(&runtime, [&] { return IsWindow(old) == FALSE; });
+        pressKey(window, key);
+        return pumpUntil(&window, [&] { return IsWindow(old) == FALSE; });
     }
 
-    Win32Runtime runtime;
+    FormRuntime runtime;
+    Win32Window window{GetModuleHandleW(nullptr), runtime};
     Form1Module game{runtime};
+    const FormModel& form() const { return *runtime.model(); }
 };
 
 // Presses OK on the next message box titled "Tinzel" once it opens, keeping its text and
@@ -105,33 +108,34 @@ struct MessageBoxAnswerer {
 
 TEST(Win32Window, StartsWithAFullBoardElevenButtonsAndZeroScores) {
     RunningGame running;
-    auto& runtime = running.runtime;
-    EXPECT_TRUE(IsWindowVisible(runtime.window()));
-    EXPECT_EQ(textOf(runtime.window()), L"Form1");
-    EXPECT_EQ(textOf(runtime.scoreLabel(ScoreLabel::Wins)), L"WINS: 0");
-    EXPECT_EQ(textOf(runtime.scoreLabel(ScoreLabel::Losses)), L"LOST: 0");
-    EXPECT_EQ(textOf(runtime.label2()), L"Label2");
-    ASSERT_EQ(runtime.squareCount(), 101);
-    EXPECT_FALSE(runtime.isSquareVisible(0));
+    auto& window = running.window;
+    EXPECT_TRUE(IsWindowVisible(window.frame()));
+    EXPECT_EQ(textOf(window.frame()), L"Form1");
+    EXPECT_EQ(textOf(window.scoreLabel(ScoreLabel::Wins)), L"WINS: 0");
+    EXPECT_EQ(textOf(window.scoreLabel(ScoreLabel::Losses)), L"LOST: 0");
+    EXPECT_EQ(textOf(window.label2()), L"Label2");
+    ASSERT_EQ(running.form().elementCount(ControlArray::Square), 101);
+    EXPECT_FALSE(running.form().element(ControlArray::Square, 0).visible);
     for (int index = 1; index <= 100; ++index) {
-        EXPECT_TRUE(runtime.isSquareVisible(index)) << index;
+        EXPECT_TRUE(running.form().element(ControlArray::Square, index).visible) << index;
     }
     for (int k = 0; k <= 10; ++k) {
-        EXPECT_TRUE(IsWindowVisible(runtime.colorButton(k))) << k;
-        EXPECT_EQ(runtime.buttonColor(k), Palette[static_cast<std::size_t>(k)]);
-        EXPECT_EQ(GetDlgCtrlID(runtime.colorButton(k)), Win32Runtime::kFirstButtonId + k);
+        EXPECT_TRUE(IsWindowVisible(window.colorButton(k))) << k;
+        EXPECT_EQ(running.form().element(ControlArray::Color, k).backColor,
+                  Palette[static_cast<std::size_t>(k)]);
+        EXPECT_EQ(GetDlgCtrlID(window.colorButton(k)), Win32Window::kFirstButtonId + k);
     }
 }
 
 // What the player sees: the pixels on screen, read back from the window.
 TEST(Win32Window, TheScreenShowsThePaletteAndOneColourOnTenSquares) {
     RunningGame running;
-    auto& runtime = running.runtime;
-    UpdateWindow(runtime.window());
-    HDC screen = GetDC(runtime.window());
+    auto& window = running.window;
+    UpdateWindow(window.frame());
+    HDC screen = GetDC(window.frame());
     std::array<int, kColorCount> seen{};
     for (int index = 1; index <= 100; ++index) {
-        const RECT area = runtime.squareRect(index);
+        const RECT area = window.squareRect(index);
         const COLORREF shown =
             GetPixel(screen, (area.left + area.right) / 2, (area.top + area.bottom) / 2);
         const auto found =
@@ -140,97 +144,97 @@ TEST(Win32Window, TheScreenShowsThePaletteAndOneColourOnTenSquares) {
         ++seen[static_cast<std::size_t>(found - Palette.begin())];
     }
     for (int k = 0; k <= 10; ++k) {
-        const RECT area = clientRectOf(runtime.colorButton(k));
+        const RECT area = clientRectOf(window.colorButton(k));
         EXPECT_EQ(
             static_cast<ColorValue>(GetPixel(screen, area.left + 8, (area.top + area.bottom) / 2)),
             Palette[static_cast<std::size_t>(k)]);
     }
-    ReleaseDC(runtime.window(), screen);
+    ReleaseDC(window.frame(), screen);
     EXPECT_EQ(std::count(seen.begin(), seen.end(), 10), 1);
     EXPECT_EQ(seen[static_cast<std::size_t>(running.tenColor())], 10);
 }
 
-void expectDesignLayout(const Win32Runtime& runtime, int dpi) {
+void expectDesignLayout(const Win32Window& window, int dpi) {
     const auto px = [dpi](int twips) { return twipsToPixels(twips, dpi); };
     RECT client;
-    GetClientRect(runtime.window(), &client);
+    GetClientRect(window.frame(), &client);
     EXPECT_EQ(client.right, px(7770));
     EXPECT_EQ(client.bottom, px(4425));
-    const RECT square100 = runtime.squareRect(100);
+    const RECT square100 = window.squareRect(100);
     EXPECT_EQ(square100.left, px(4455));
     EXPECT_EQ(square100.top, px(3960));
     EXPECT_EQ(square100.right, px(4950));
     EXPECT_EQ(square100.bottom, px(4400));
-    const RECT button10 = clientRectOf(runtime.colorButton(10));
+    const RECT button10 = clientRectOf(window.colorButton(10));
     EXPECT_EQ(button10.left, px(4920));
     EXPECT_EQ(button10.top, px(4000));
     EXPECT_EQ(button10.bottom, px(4400));
-    const RECT losses = clientRectOf(runtime.scoreLabel(ScoreLabel::Losses));
+    const RECT losses = clientRectOf(window.scoreLabel(ScoreLabel::Losses));
     EXPECT_EQ(losses.left, px(6000));
     EXPECT_EQ(losses.top, px(360));
     EXPECT_EQ(losses.right, px(7575));
     for (int index = 1; index <= 99; ++index) {
         if (index % 10 != 0) {
-            EXPECT_EQ(runtime.squareRect(index + 1).left, runtime.squareRect(index).right);
+            EXPECT_EQ(window.squareRect(index + 1).left, window.squareRect(index).right);
         }
     }
 }
 
 TEST(Win32Window, LayoutFollowsTheDesignInTwipsAtTheWindowsDpi) {
     RunningGame running;
-    const int dpi = running.runtime.dpi();
+    const int dpi = running.window.dpi();
     std::printf("window DPI: %d\n", dpi);
     if (const char* wanted = std::getenv("TINZEL_WINE_DPI")) {
         EXPECT_EQ(dpi, std::atoi(wanted)) << "the screen's DPI setting did not reach the window";
     }
-    expectDesignLayout(running.runtime, dpi);
+    expectDesignLayout(running.window, dpi);
 }
 
 // Windows sends WM_DPICHANGED when the window is dragged to a screen of another DPI.
 TEST(Win32Window, AScreenOfAnotherDpiLaysTheWindowOutAgainForThisRoundAndTheNext) {
     RunningGame running;
-    auto& runtime = running.runtime;
-    const int newDpi = runtime.dpi() == 144 ? 96 : 144;
+    auto& window = running.window;
+    const int newDpi = window.dpi() == 144 ? 96 : 144;
     RECT suggested;
-    GetWindowRect(runtime.window(), &suggested);
+    GetWindowRect(window.frame(), &suggested);
     OffsetRect(&suggested, 40, 30);
     suggested.right = suggested.left + MulDiv(suggested.right - suggested.left, newDpi, 96);
     suggested.bottom = suggested.top + MulDiv(suggested.bottom - suggested.top, newDpi, 96);
 
-    SendMessageW(runtime.window(), WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi),
+    SendMessageW(window.frame(), WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi),
                  reinterpret_cast<LPARAM>(&suggested));
-    pumpPending(&runtime);
+    pumpPending(&window);
 
-    EXPECT_EQ(runtime.dpi(), newDpi);
+    EXPECT_EQ(window.dpi(), newDpi);
     RECT moved;
-    GetWindowRect(runtime.window(), &moved);
+    GetWindowRect(window.frame(), &moved);
     EXPECT_EQ(moved.left, suggested.left);
     EXPECT_EQ(moved.top, suggested.top);
-    expectDesignLayout(runtime, newDpi);
+    expectDesignLayout(window, newDpi);
     ASSERT_FALSE(running.click(running.wrongColor()).quit);
-    expectDesignLayout(runtime, newDpi);
+    expectDesignLayout(window, newDpi);
 }
 
 TEST(Win32Window, TabAndTheArrowKeysWalkTheColumnOfButtonsInOrder) {
     RunningGame running;
-    auto& runtime = running.runtime;
+    auto& window = running.window;
     const auto focusedButton = [] {
-        return GetDlgCtrlID(GetFocus()) - Win32Runtime::kFirstButtonId;
+        return GetDlgCtrlID(GetFocus()) - Win32Window::kFirstButtonId;
     };
     ASSERT_EQ(focusedButton(), 0);
-    pressKey(runtime, VK_TAB);
+    pressKey(window, VK_TAB);
     EXPECT_EQ(focusedButton(), 1);
-    pressKey(runtime, VK_DOWN);
+    pressKey(window, VK_DOWN);
     EXPECT_EQ(focusedButton(), 2);
-    pressKey(runtime, VK_UP);
+    pressKey(window, VK_UP);
     EXPECT_EQ(focusedButton(), 1);
     for (int press = 0; press < 12; ++press) {
-        pressKey(runtime, VK_DOWN);
+        pressKey(window, VK_DOWN);
     }
     EXPECT_EQ(focusedButton(), 10) << "Down at the foot of the column stays there";
-    pressKey(runtime, VK_TAB);
+    pressKey(window, VK_TAB);
     EXPECT_EQ(focusedButton(), 0) << "Tab goes past the labels, back to the top";
-    pressKey(runtime, VK_UP);
+    pressKey(window, VK_UP);
     EXPECT_EQ(focusedButton(), 0) << "Up at the top of the column stays there";
 }
 
@@ -245,11 +249,11 @@ class Win32Answer : public ::testing::TestWithParam<AnswerCase> {};
 
 TEST_P(Win32Answer, CountsAndReplacesEveryControlOfTheRound) {
     RunningGame running;
-    auto& runtime = running.runtime;
+    auto& window = running.window;
     RECT before;
-    GetWindowRect(runtime.window(), &before);
-    const HWND oldWins = runtime.scoreLabel(ScoreLabel::Wins);
-    const HWND oldButton = runtime.colorButton(7);
+    GetWindowRect(window.frame(), &before);
+    const HWND oldWins = window.scoreLabel(ScoreLabel::Wins);
+    const HWND oldButton = window.colorButton(7);
     const int answer = GetParam().right ? running.tenColor() : running.wrongColor();
 
     const Pumped pumped =
@@ -258,19 +262,19 @@ TEST_P(Win32Answer, CountsAndReplacesEveryControlOfTheRound) {
     ASSERT_FALSE(pumped.quit);
     EXPECT_EQ(running.game.state().winCount, GetParam().right ? 1 : 0);
     EXPECT_EQ(running.game.state().lossCount, GetParam().right ? 0 : 1);
-    EXPECT_EQ(textOf(runtime.scoreLabel(ScoreLabel::Wins)),
+    EXPECT_EQ(textOf(window.scoreLabel(ScoreLabel::Wins)),
               GetParam().right ? L"WINS: 1" : L"WINS: 0");
-    EXPECT_EQ(textOf(runtime.scoreLabel(ScoreLabel::Losses)),
+    EXPECT_EQ(textOf(window.scoreLabel(ScoreLabel::Losses)),
               GetParam().right ? L"LOST: 0" : L"LOST: 1");
     EXPECT_FALSE(IsWindow(oldWins));
     EXPECT_FALSE(IsWindow(oldButton));
-    EXPECT_TRUE(IsWindow(runtime.colorButton(7)));
-    EXPECT_EQ(runtime.squareCount(), 101);
+    EXPECT_TRUE(IsWindow(window.colorButton(7)));
+    EXPECT_EQ(running.form().elementCount(ControlArray::Square), 101);
     RECT after;
-    GetWindowRect(runtime.window(), &after);
+    GetWindowRect(window.frame(), &after);
     EXPECT_TRUE(EqualRect(&before, &after));
     // The keyboard player keeps their place.
-    EXPECT_EQ(GetFocus(), runtime.colorButton(answer));
+    EXPECT_EQ(GetFocus(), window.colorButton(answer));
 }
 
 INSTANTIATE_TEST_SUITE_P(ClickSpaceAndEnter, Win32Answer,
@@ -286,20 +290,20 @@ TEST(Win32Window, TheTenthWinShowsTheEndMessageWithTheBoardGoneAndEndsWithZero) 
     RunningGame running;
     running.game.state().winCount = 9;
     running.game.state().lossCount = 2;
-    MessageBoxAnswerer answerer(running.runtime.window());
+    MessageBoxAnswerer answerer(running.window.frame());
     const Pumped pumped = running.click(running.tenColor());
-    const Pumped ended = pumped.quit ? pumped : pumpUntil(&running.runtime, [] { return false; });
+    const Pumped ended = pumped.quit ? pumped : pumpUntil(&running.window, [] { return false; });
     EXPECT_EQ(MessageBoxAnswerer::text, L"You won! But you had 2losses.");
     EXPECT_TRUE(MessageBoxAnswerer::boardHidden);
     ASSERT_TRUE(ended.quit);
     EXPECT_EQ(ended.quitStatus, 0);
     EXPECT_TRUE(running.runtime.hasEnded());
-    EXPECT_FALSE(IsWindowVisible(running.runtime.window()));
+    EXPECT_FALSE(IsWindowVisible(running.window.frame()));
 }
 
 TEST(Win32Window, TheCloseBoxEndsTheGameWithZero) {
     RunningGame running;
-    SendMessageW(running.runtime.window(), WM_CLOSE, 0, 0);
+    SendMessageW(running.window.frame(), WM_CLOSE, 0, 0);
     const Pumped pumped = pumpUntil(nullptr, [] { return false; });
     ASSERT_TRUE(pumped.quit);
     EXPECT_EQ(pumped.quitStatus, 0);
@@ -310,13 +314,13 @@ TEST(Win32Window, AThousandRoundsLeaveTheWindowsObjectsAndMemoryFlat) {
     RunningGame running;
     std::mt19937 choices(5);
     for (int round = 0; round < 20; ++round) {
-        playRound(running.runtime, running.game, choices);
+        playRound(running.window, running.game, choices);
     }
-    const ProcessHoldings before = holdings(running.runtime.window());
+    const ProcessHoldings before = holdings(running.window.frame());
     for (int round = 0; round < 1000; ++round) {
-        playRound(running.runtime, running.game, choices);
+        playRound(running.window, running.game, choices);
     }
-    const ProcessHoldings after = holdings(running.runtime.window());
+    const ProcessHoldings after = holdings(running.window.frame());
     std::printf(
         "after 20 and 1020 rounds: GDI %lu -> %lu, USER %lu -> %lu, working set %llu -> "
         "%llu KiB\n",
@@ -337,7 +341,7 @@ TEST(Win32Window, ButtonsAreNamedByTheirColourForAssistiveTools) {
     RunningGame running;
     for (int k = 0; k <= 10; ++k) {
         const std::string expected(PaletteNames[static_cast<std::size_t>(k)]);
-        EXPECT_EQ(textOf(running.runtime.colorButton(k)),
+        EXPECT_EQ(textOf(running.window.colorButton(k)),
                   std::wstring(expected.begin(), expected.end()));
     }
 }
@@ -346,20 +350,20 @@ TEST(Win32Window, ButtonsAreNamedByTheirColourForAssistiveTools) {
 // and Enter answer at once.
 TEST(Win32Window, TheFocusComesBackToItsButtonWhenThePlayerReturnsToTheWindow) {
     RunningGame running;
-    auto& runtime = running.runtime;
+    auto& window = running.window;
     for (int press = 0; press < 3; ++press) {
-        pressKey(runtime, VK_DOWN);
+        pressKey(window, VK_DOWN);
     }
-    ASSERT_EQ(GetFocus(), runtime.colorButton(3));
+    ASSERT_EQ(GetFocus(), window.colorButton(3));
     HWND other =
         CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                         200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     SetActiveWindow(other);
-    pumpPending(&runtime);
-    ASSERT_NE(GetFocus(), runtime.colorButton(3));
-    SetActiveWindow(runtime.window());
-    pumpPending(&runtime);
-    EXPECT_EQ(GetFocus(), runtime.colorButton(3));
+    pumpPending(&window);
+    ASSERT_NE(GetFocus(), window.colorButton(3));
+    SetActiveWindow(window.frame());
+    pumpPending(&window);
+    EXPECT_EQ(GetFocus(), window.colorButton(3));
     DestroyWindow(other);
 }
 
@@ -367,20 +371,20 @@ TEST(Win32Window, TheFocusComesBackToItsButtonWhenThePlayerReturnsToTheWindow) {
 // top, even when the label repaints itself alone.
 TEST(Win32Window, ButtonsStayOverTheLabelsTheyOverlapWhenALabelRepaints) {
     RunningGame running;
-    auto& runtime = running.runtime;
-    HWND wins = runtime.scoreLabel(ScoreLabel::Wins);
-    const RECT button = clientRectOf(runtime.colorButton(0));
+    auto& window = running.window;
+    HWND wins = window.scoreLabel(ScoreLabel::Wins);
+    const RECT button = clientRectOf(window.colorButton(0));
     const RECT label = clientRectOf(wins);
     ASSERT_LT(label.left, button.right);
     const int x = button.right - 1;  // the button's own frame, inside the overlap
     const int y = (button.top + button.bottom) / 2;
     const auto shown = [&] {
-        HDC screen = GetDC(runtime.window());
+        HDC screen = GetDC(window.frame());
         const COLORREF colour = GetPixel(screen, x, y);
-        ReleaseDC(runtime.window(), screen);
+        ReleaseDC(window.frame(), screen);
         return colour;
     };
-    UpdateWindow(runtime.window());
+    UpdateWindow(window.frame());
     const COLORREF buttonEdge = shown();
     SetWindowTextW(wins, L"WINS: 7");
     RedrawWindow(wins, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
@@ -402,9 +406,9 @@ TEST(Win32Window, TheSmallIconIsTheIconsOwnSixteenPixelImage) {
         return bitmap.bmWidth;
     };
     const auto small =
-        reinterpret_cast<HICON>(GetClassLongPtrW(running.runtime.window(), GCLP_HICONSM));
+        reinterpret_cast<HICON>(GetClassLongPtrW(running.window.frame(), GCLP_HICONSM));
     const auto large =
-        reinterpret_cast<HICON>(GetClassLongPtrW(running.runtime.window(), GCLP_HICON));
+        reinterpret_cast<HICON>(GetClassLongPtrW(running.window.frame(), GCLP_HICON));
     ASSERT_NE(small, nullptr);
     ASSERT_NE(large, nullptr);
     EXPECT_EQ(sizeOf(large), GetSystemMetrics(SM_CXICON));
@@ -421,16 +425,17 @@ TEST(Win32Window, AWindowThatCannotBeCreatedIsReportedAndEndsWithOne) {
     refusing.cbSize = sizeof(refusing);
     refusing.lpfnWndProc = &refuseCreation;
     refusing.hInstance = GetModuleHandleW(nullptr);
-    refusing.lpszClassName = Win32Runtime::kWindowClass;
-    UnregisterClassW(Win32Runtime::kWindowClass, GetModuleHandleW(nullptr));  // an earlier game's
+    refusing.lpszClassName = Win32Window::kWindowClass;
+    UnregisterClassW(Win32Window::kWindowClass, GetModuleHandleW(nullptr));  // an earlier game's
     ASSERT_NE(RegisterClassExW(&refusing), 0);
     MessageBoxAnswerer answerer(nullptr);
     const int status = runGame(GetModuleHandleW(nullptr));
-    UnregisterClassW(Win32Runtime::kWindowClass, GetModuleHandleW(nullptr));
+    UnregisterClassW(Win32Window::kWindowClass, GetModuleHandleW(nullptr));
     EXPECT_EQ(status, 1);
     EXPECT_NE(MessageBoxAnswerer::text.find(L"Form1"), std::wstring::npos);
 }
 
+// The error report as Windows shows it, and the exit status the message loop ends with.
 TEST(Win32Window, AGameErrorIsReportedAndEndsWithNonZero) {
     struct DoubleCreate : FormEvents {
         explicit DoubleCreate(RuntimeServices& runtime) : runtime(runtime) {}
@@ -441,10 +446,11 @@ TEST(Win32Window, AGameErrorIsReportedAndEndsWithNonZero) {
         void Color_Click(std::int16_t) override {}
         RuntimeServices& runtime;
     };
-    Win32Runtime runtime(GetModuleHandleW(nullptr));
+    FormRuntime runtime;
+    Win32Window window(GetModuleHandleW(nullptr), runtime);
     DoubleCreate events(runtime);
     runtime.attach(events);
-    MessageBoxAnswerer answerer(runtime.window());
+    MessageBoxAnswerer answerer(window.frame());
     runtime.start();
     const Pumped pumped = pumpUntil(nullptr, [] { return false; });
     EXPECT_NE(MessageBoxAnswerer::text.find(L"Square(1)"), std::wstring::npos);

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "ui/win32/win32_runtime.h"
+#include "ui/win32/win32_window.h"
 
 namespace tinzel::win32 {
 
@@ -14,8 +14,8 @@ struct Pumped {
 };
 
 // Runs the message loop until `done` holds or WM_QUIT arrives, at most a few seconds.
-// Without a runtime, messages go straight to their windows.
-inline Pumped pumpUntil(Win32Runtime* runtime, const std::function<bool()>& done) {
+// Without a window, messages go straight to their windows.
+inline Pumped pumpUntil(Win32Window* window, const std::function<bool()>& done) {
     Pumped result;
     const ULONGLONG deadline = GetTickCount64() + 5000;
     MSG message;
@@ -29,7 +29,7 @@ inline Pumped pumpUntil(Win32Runtime* runtime, const std::function<bool()>& done
             result.quitStatus = static_cast<int>(message.wParam);
             break;
         }
-        if (runtime == nullptr || !runtime->translateKeyboard(message)) {
+        if (window == nullptr || !window->translateKeyboard(message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
@@ -38,14 +38,14 @@ inline Pumped pumpUntil(Win32Runtime* runtime, const std::function<bool()>& done
 }
 
 // Handles every message already waiting, then returns: the window has painted.
-inline void pumpPending(Win32Runtime* runtime) {
+inline void pumpPending(Win32Window* window) {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(message.wParam));  // leave it for the test
             return;
         }
-        if (runtime == nullptr || !runtime->translateKeyboard(message)) {
+        if (window == nullptr || !window->translateKeyboard(message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }

@@ -36,12 +36,12 @@ inline ProcessHoldings holdings(HWND window) {
 
 // Answers by clicking, right or wrong at random but stopping short of the tenth win, and
 // returns once the next round is on screen: every message handled, every window painted.
-inline void playRound(Win32Runtime& runtime, const Form1Module& game, std::mt19937& choices) {
+inline void playRound(Win32Window& window, const Form1Module& game, std::mt19937& choices) {
     const int ten = testing::tenColor(game.state());
     const bool right = choices() % 2 == 0 && game.state().winCount < 9;
-    HWND button = runtime.colorButton(right ? ten : (ten + 1) % 11);
+    HWND button = window.colorButton(right ? ten : (ten + 1) % 11);
     SendMessageW(button, BM_CLICK, 0, 0);
-    pumpPending(&runtime);
+    pumpPending(&window);
 }
 
 }  // namespace tinzel::win32

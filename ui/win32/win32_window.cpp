@@ -1,13 +1,10 @@
-#include "ui/win32/win32_runtime.h"
+#include "ui/win32/win32_window.h"
 
-#include <iterator>
 #include <string>
 
 #include "game/form1_module.h"
 #include "game/game_error.h"
 #include "game/palette.h"
-#include "ui/clock.h"
-#include "ui/color_name.h"
 #include "ui/twips.h"
 
 namespace tinzel::win32 {
@@ -28,19 +25,14 @@ std::wstring widen(std::string_view text) {
     return wide;
 }
 
-std::string describe(ControlArray array, int index) {
-    return std::string(array == ControlArray::Square ? "Square(" : "Color(") +
-           std::to_string(index) + ")";
-}
-
 [[noreturn]] void fail(const std::string& what) {
     throw GameError(GameError::Kind::WindowOperationFailed, what);
 }
 
-void reportError(const GameError& error) {
-    const std::wstring text = L"Tinzel has stopped because of an error:\n\n" + widen(error.what());
+void reportError(std::string_view text) {
+    const std::wstring wide = widen(text);
     const std::wstring title = widen(design::kApplicationTitle);
-    MessageBoxW(nullptr, text.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
+    MessageBoxW(nullptr, wide.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
 }
 
 // The DPI of the whole desktop, which the system's own metrics are given in.
@@ -68,10 +60,11 @@ int dpiOf(HWND window) {
 
 }  // namespace
 
-Win32Runtime::Win32Runtime(HINSTANCE instance) : instance_(instance) {
+Win32Window::Win32Window(HINSTANCE instance, FormRuntime& runtime)
+    : instance_(instance), runtime_(runtime) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &Win32Runtime::windowProcedure;
+    windowClass.lpfnWndProc = &Win32Window::windowProcedure;
     windowClass.hInstance = instance_;
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.hIcon = LoadIconW(instance_, L"TINZEL");
@@ -80,7 +73,7 @@ Win32Runtime::Win32Runtime(HINSTANCE instance) : instance_(instance) {
         LoadImageW(instance_, L"TINZEL", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                    GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR | LR_SHARED));
     windowClass.lpszClassName = kWindowClass;
-    RegisterClassExW(&windowClass);  // a second runtime in one process finds it registered
+    RegisterClassExW(&windowClass);  // a second window in one process finds it registered
 
     const std::wstring caption = widen(design::kCaption);
     frame_ = CreateWindowExW(0, kWindowClass, caption.c_str(), kFrameStyle, CW_USEDEFAULT,
@@ -91,9 +84,22 @@ Win32Runtime::Win32Runtime(HINSTANCE instance) : instance_(instance) {
     dpi_ = dpiOf(frame_);
     fitClientArea();
     createFonts();
+    runtime_.setView(*this);
 }
 
-void Win32Runtime::createFonts() {
+Win32Window::~Win32Window() {
+    if (frame_ != nullptr) {
+        SetWindowLongPtrW(frame_, GWLP_USERDATA, 0);
+        DestroyWindow(frame_);
+    }
+    DeleteObject(scoreFont_);
+    DeleteObject(labelFont_);
+    for (auto& [color, handle] : brushes_) {
+        DeleteObject(handle);
+    }
+}
+
+void Win32Window::createFonts() {
     const std::wstring family = widen(design::kScoreFontFamily);
     scoreFont_ = CreateFontW(-MulDiv(design::kScoreFontPoints, dpi_, 72), 0, 0, 0, FW_BOLD, FALSE,
                              FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
@@ -106,7 +112,7 @@ void Win32Runtime::createFonts() {
 }
 
 // Sizes the frame so that its client area is the design's exactly, whatever its borders are.
-void Win32Runtime::fitClientArea() {
+void Win32Window::fitClientArea() {
     RECT outer;
     RECT client;
     GetWindowRect(frame_, &outer);
@@ -118,7 +124,7 @@ void Win32Runtime::fitClientArea() {
     SetWindowPos(frame_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Win32Runtime::changeDpi(int dpi, const RECT& suggested) {
+void Win32Window::changeDpi(int dpi, const RECT& suggested) {
     dpi_ = dpi;
     const HFONT oldScoreFont = scoreFont_;
     const HFONT oldLabelFont = labelFont_;
@@ -126,7 +132,7 @@ void Win32Runtime::changeDpi(int dpi, const RECT& suggested) {
     SetWindowPos(frame_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     fitClientArea();
-    if (loaded_) {
+    if (model_ != nullptr) {
         place(wins_, design::kWins);
         place(losses_, design::kLosses);
         place(label2_, design::kLabel2);
@@ -134,8 +140,11 @@ void Win32Runtime::changeDpi(int dpi, const RECT& suggested) {
             SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(scoreFont_), TRUE);
         }
         SendMessageW(label2_, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_), TRUE);
-        for (const auto& [index, button] : buttons_) {
-            place(button.handle, button.twips);
+        for (int index = 0; index < static_cast<int>(buttons_.size()); ++index) {
+            if (buttons_[static_cast<std::size_t>(index)] != nullptr) {
+                place(buttons_[static_cast<std::size_t>(index)],
+                      model_->element(ControlArray::Color, index).rect);
+            }
         }
     }
     InvalidateRect(frame_, nullptr, FALSE);
@@ -143,60 +152,29 @@ void Win32Runtime::changeDpi(int dpi, const RECT& suggested) {
     DeleteObject(oldLabelFont);
 }
 
-Win32Runtime::~Win32Runtime() {
-    if (frame_ != nullptr) {
-        SetWindowLongPtrW(frame_, GWLP_USERDATA, 0);
-        DestroyWindow(frame_);
-    }
-    DeleteObject(scoreFont_);
-    DeleteObject(labelFont_);
-    for (auto& [color, handle] : brushes_) {
-        DeleteObject(handle);
-    }
-}
-
-void Win32Runtime::start() {
-    deliver([this] { showForm(); });
-}
-
-template <typename Event>
-void Win32Runtime::deliver(Event&& event) {
-    if (ended_) {
-        return;
-    }
-    try {
-        event();
-    } catch (const ProgramEnded&) {
-        finish(0);
-    } catch (const GameError& error) {
-        ShowWindow(frame_, SW_HIDE);
-        reportError(error);
-        finish(1);
-    }
-}
-
-void Win32Runtime::finish(int exitStatus) {
-    ended_ = true;
-    exitStatus_ = exitStatus;
-    ShowWindow(frame_, SW_HIDE);
-    PostQuitMessage(exitStatus);
-}
-
-LRESULT CALLBACK Win32Runtime::windowProcedure(HWND window, UINT message, WPARAM wParam,
-                                               LPARAM lParam) {
+LRESULT CALLBACK Win32Window::windowProcedure(HWND window, UINT message, WPARAM wParam,
+                                              LPARAM lParam) {
     if (message == WM_NCCREATE) {
         const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
         SetWindowLongPtrW(window, GWLP_USERDATA,
                           reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
     }
-    auto* runtime = reinterpret_cast<Win32Runtime*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (runtime == nullptr || runtime->frame_ != window) {
+    auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr || self->frame_ != window) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
-    return runtime->handle(message, wParam, lParam);
+    // No exception may unwind through the system's frames that called us: everything this
+    // window does runs inside the runtime's event boundary.
+    LRESULT result = 0;
+    bool handled = false;
+    self->runtime_.guard([&] {
+        result = self->handle(message, wParam, lParam);
+        handled = true;
+    });
+    return handled ? result : DefWindowProcW(window, message, wParam, lParam);
 }
 
-LRESULT Win32Runtime::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) >= kFirstButtonId &&
@@ -207,11 +185,9 @@ LRESULT Win32Runtime::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
-        case kAnswerMessage: {
-            const auto index = static_cast<std::int16_t>(wParam);
-            deliver([this, index] { events_->Color_Click(index); });
+        case kAnswerMessage:
+            runtime_.click(static_cast<int>(wParam));
             return 0;
-        }
         case WM_DRAWITEM:
             drawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
@@ -223,16 +199,15 @@ LRESULT Win32Runtime::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ACTIVATE:
             // Leaving for another program: remember the button the player was on.
             if (LOWORD(wParam) == WA_INACTIVE) {
-                if (const int focused = buttonIndexOf(GetFocus()); focused >= 0) {
-                    focusIndex_ = focused;
+                if (const int focused = focusedButton(); focused >= 0) {
+                    focusOnReturn_ = focused;
                 }
             }
             break;
         case WM_SETFOCUS:
             // Coming back: only the colour buttons take the focus, so it goes to that button.
-            if (loaded_) {
-                const auto button = buttons_.find(focusIndex_);
-                SetFocus((button != buttons_.end() ? button : buttons_.begin())->second.handle);
+            if (model_ != nullptr) {
+                focusButton(colorButton(focusOnReturn_) != nullptr ? focusOnReturn_ : 0);
             }
             return 0;
         case WM_DPICHANGED:
@@ -240,9 +215,7 @@ LRESULT Win32Runtime::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CLOSE:
             // The close box: the only window is gone, so the game is over.
-            if (!ended_) {
-                finish(0);
-            }
+            runtime_.close();
             return 0;
         default:
             break;
@@ -250,20 +223,19 @@ LRESULT Win32Runtime::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(frame_, message, wParam, lParam);
 }
 
-RECT Win32Runtime::pixels(const design::TwipsRect& twips) const {
-    return RECT{twipsToPixels(twips.left, dpi_), twipsToPixels(twips.top, dpi_),
-                twipsToPixels(twips.left + twips.width, dpi_),
-                twipsToPixels(twips.top + twips.height, dpi_)};
+RECT Win32Window::pixels(const design::TwipsRect& twips) const {
+    const PixelRect area = twipsToPixels(twips, dpi_, dpi_);
+    return RECT{area.left, area.top, area.right, area.bottom};
 }
 
-void Win32Runtime::place(HWND control, const design::TwipsRect& twips) const {
+void Win32Window::place(HWND control, const design::TwipsRect& twips) const {
     const RECT area = pixels(twips);
     SetWindowPos(control, nullptr, area.left, area.top, area.right - area.left,
                  area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-HWND Win32Runtime::createLabel(const design::TwipsRect& twips, std::string_view caption,
-                               bool bordered) {
+HWND Win32Window::createLabel(const design::TwipsRect& twips, std::string_view caption,
+                              bool bordered) {
     const std::wstring text = widen(caption);
     const RECT area = pixels(twips);
     HWND label = CreateWindowExW(
@@ -278,11 +250,12 @@ HWND Win32Runtime::createLabel(const design::TwipsRect& twips, std::string_view 
     return label;
 }
 
-HWND Win32Runtime::createButton(int index, const design::TwipsRect& twips, bool visible) {
-    const RECT area = pixels(twips);
+void Win32Window::createButton(int index) {
+    const Element& element = model_->element(ControlArray::Color, index);
+    const RECT area = pixels(element.rect);
     HWND button = CreateWindowExW(
         0, L"BUTTON", L"",
-        WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | BS_OWNERDRAW | (visible ? WS_VISIBLE : 0),
+        WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | BS_OWNERDRAW | (element.visible ? WS_VISIBLE : 0),
         area.left, area.top, area.right - area.left, area.bottom - area.top, frame_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstButtonId + index)), instance_, nullptr);
     if (button == nullptr) {
@@ -290,225 +263,153 @@ HWND Win32Runtime::createButton(int index, const design::TwipsRect& twips, bool 
     }
     // Buttons go over every label they overlap, and follow one another down the column in
     // the stacking order, which is the order Tab walks.
-    const auto previous = buttons_.lower_bound(index);
-    const HWND above = previous == buttons_.begin() ? HWND_TOP : std::prev(previous)->second.handle;
+    HWND above = HWND_TOP;
+    for (int previous = index - 1; previous >= 0; --previous) {
+        if (HWND found = colorButton(previous)) {
+            above = found;
+            break;
+        }
+    }
     SetWindowPos(button, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    return button;
+    if (buttons_.size() <= static_cast<std::size_t>(index)) {
+        buttons_.resize(static_cast<std::size_t>(index) + 1, nullptr);
+    }
+    buttons_[static_cast<std::size_t>(index)] = button;
+    nameButton(index);
 }
 
 // An owner-drawn button never shows its text, so the text is free to be what assistive
 // tools read out: the name of the button's colour.
-void Win32Runtime::nameButton(const Button& button) {
-    const std::wstring name = widen(colorName(button.color));
-    SetWindowTextW(button.handle, name.c_str());
+void Win32Window::nameButton(int index) {
+    const std::wstring name = widen(model_->accessibleName(index));
+    SetWindowTextW(colorButton(index), name.c_str());
 }
 
-int Win32Runtime::buttonIndexOf(HWND control) const {
-    for (const auto& [index, button] : buttons_) {
-        if (button.handle == control) {
-            return index;
+HWND Win32Window::colorButton(int index) const {
+    return index >= 0 && static_cast<std::size_t>(index) < buttons_.size()
+               ? buttons_[static_cast<std::size_t>(index)]
+               : nullptr;
+}
+
+int Win32Window::buttonIndexOf(HWND control) const {
+    for (std::size_t index = 0; index < buttons_.size(); ++index) {
+        if (control != nullptr && buttons_[index] == control) {
+            return static_cast<int>(index);
         }
     }
     return -1;
 }
 
+RECT Win32Window::squareRect(int index) const {
+    return pixels(model_->element(ControlArray::Square, index).rect);
+}
+
 // The window as it loads, in the design's order.
-void Win32Runtime::loadDesign() {
-    buttons_.emplace(
-        0, Button{createButton(0, design::kColorButton, true), design::kColorButton, Palette[0]});
-    nameButton(buttons_.at(0));
-    losses_ = createLabel(design::kLosses, design::kLossesCaption, true);
+void Win32Window::loaded(const FormModel& model) {
+    model_ = &model;
+    createButton(0);
+    losses_ = createLabel(design::kLosses, model.caption(ScoreLabel::Losses), true);
     SendMessageW(losses_, WM_SETFONT, reinterpret_cast<WPARAM>(scoreFont_), FALSE);
     label2_ = createLabel(design::kLabel2, design::kLabel2Caption, false);
-    wins_ = createLabel(design::kWins, design::kWinsCaption, true);
+    wins_ = createLabel(design::kWins, model.caption(ScoreLabel::Wins), true);
     SendMessageW(wins_, WM_SETFONT, reinterpret_cast<WPARAM>(scoreFont_), FALSE);
-    squares_.emplace(
-        0, Square{design::kSquare, static_cast<ColorValue>(GetSysColor(COLOR_BTNFACE)), false});
     // Color(0) heads the stacking order: over the labels, and first for Tab.
-    SetWindowPos(buttons_.at(0).handle, HWND_TOP, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    loaded_ = true;
+    SetWindowPos(colorButton(0), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-Win32Runtime::Square& Win32Runtime::existingSquare(int index) {
-    const auto found = squares_.find(index);
-    if (!loaded_ || found == squares_.end()) {
-        fail(describe(ControlArray::Square, index) + " does not exist");
+void Win32Window::invalidate(const design::TwipsRect& twips) {
+    const RECT area = pixels(twips);
+    InvalidateRect(frame_, &area, FALSE);
+}
+
+void Win32Window::elementChanged(ControlArray array, int index, ElementChange change,
+                                 const design::TwipsRect& before) {
+    if (array == ControlArray::Square) {
+        // The board is painted by the window; while a load runs it is hidden and painted
+        // whole when shown.
+        if (IsWindowVisible(frame_)) {
+            invalidate(before);
+            invalidate(model_->element(array, index).rect);
+        }
+        return;
     }
-    return found->second;
-}
-
-const Win32Runtime::Square& Win32Runtime::existingSquare(int index) const {
-    return const_cast<Win32Runtime*>(this)->existingSquare(index);
-}
-
-Win32Runtime::Button& Win32Runtime::existingButton(int index) {
-    const auto found = buttons_.find(index);
-    if (!loaded_ || found == buttons_.end()) {
-        fail(describe(ControlArray::Color, index) + " does not exist");
+    if (change == ElementChange::Created) {
+        createButton(index);
+        return;
     }
-    return found->second;
-}
-
-const Win32Runtime::Button& Win32Runtime::existingButton(int index) const {
-    return const_cast<Win32Runtime*>(this)->existingButton(index);
-}
-
-HWND Win32Runtime::colorButton(int index) const {
-    return existingButton(index).handle;
-}
-ColorValue Win32Runtime::buttonColor(int index) const {
-    return existingButton(index).color;
-}
-RECT Win32Runtime::squareRect(int index) const {
-    return pixels(existingSquare(index).twips);
-}
-ColorValue Win32Runtime::squareColor(int index) const {
-    return existingSquare(index).color;
-}
-bool Win32Runtime::isSquareVisible(int index) const {
-    return existingSquare(index).visible;
-}
-
-void Win32Runtime::invalidateSquare(const Square& square) {
-    if (square.visible) {
-        const RECT area = pixels(square.twips);
-        InvalidateRect(frame_, &area, FALSE);
+    HWND button = colorButton(index);
+    const Element& element = model_->element(array, index);
+    switch (change) {
+        case ElementChange::Moved:
+            place(button, element.rect);
+            break;
+        case ElementChange::Visibility:
+            ShowWindow(button, element.visible ? SW_SHOWNA : SW_HIDE);
+            break;
+        case ElementChange::BackColor:
+            nameButton(index);
+            InvalidateRect(button, nullptr, FALSE);
+            break;
+        case ElementChange::Created:
+            break;
     }
 }
 
-void Win32Runtime::setCaption(ScoreLabel label, std::string_view text) {
-    if (!loaded_) {
-        fail("The window is not loaded: it has no labels");
-    }
-    const std::wstring wide = widen(text);
+void Win32Window::captionChanged(ScoreLabel label) {
+    const std::wstring wide = widen(model_->caption(label));
     SetWindowTextW(scoreLabel(label), wide.c_str());
 }
 
-void Win32Runtime::createElement(ControlArray array, int index) {
-    if (!loaded_) {
-        fail("The window is not loaded: cannot create " + describe(array, index));
-    }
-    const bool exists =
-        array == ControlArray::Square ? squares_.count(index) != 0 : buttons_.count(index) != 0;
-    if (index < 1 || exists) {
-        fail("Cannot create " + describe(array, index) + ": it exists already");
-    }
-    if (array == ControlArray::Square) {
-        Square copy = squares_.at(0);
-        copy.visible = false;
-        squares_.emplace(index, copy);
-        return;
-    }
-    const Button& original = buttons_.at(0);
-    nameButton(buttons_
-                   .emplace(index, Button{createButton(index, original.twips, false),
-                                          original.twips, original.color})
-                   .first->second);
-}
-
-void Win32Runtime::setTop(ControlArray array, int index, int twips) {
-    moveEdge(array, index, &design::TwipsRect::top, twips);
-}
-
-void Win32Runtime::setLeft(ControlArray array, int index, int twips) {
-    moveEdge(array, index, &design::TwipsRect::left, twips);
-}
-
-void Win32Runtime::moveEdge(ControlArray array, int index, int design::TwipsRect::*edge,
-                            int twips) {
-    if (array == ControlArray::Square) {
-        Square& square = existingSquare(index);
-        invalidateSquare(square);
-        square.twips.*edge = twips;
-        invalidateSquare(square);
-    } else {
-        Button& button = existingButton(index);
-        button.twips.*edge = twips;
-        place(button.handle, button.twips);
-    }
-}
-
-void Win32Runtime::setVisible(ControlArray array, int index, bool visible) {
-    if (array == ControlArray::Color) {
-        ShowWindow(existingButton(index).handle, visible ? SW_SHOWNA : SW_HIDE);
-        return;
-    }
-    Square& square = existingSquare(index);
-    invalidateSquare(square);
-    square.visible = visible;
-    invalidateSquare(square);
-}
-
-void Win32Runtime::setBackColor(ControlArray array, int index, ColorValue color) {
-    if (array == ControlArray::Color) {
-        Button& button = existingButton(index);
-        button.color = color;
-        nameButton(button);
-        InvalidateRect(button.handle, nullptr, FALSE);
-        return;
-    }
-    Square& square = existingSquare(index);
-    square.color = color;
-    invalidateSquare(square);
-}
-
-void Win32Runtime::unloadForm() {
-    if (!loaded_) {
-        fail("The window is not loaded");
-    }
-    if (const int focused = buttonIndexOf(GetFocus()); focused >= 0) {
-        focusIndex_ = focused;
-    }
+void Win32Window::unloaded() {
     // Called from a posted message, never from inside a button's own notification, so the
     // buttons can go at once.
-    for (const auto& [index, button] : buttons_) {
-        DestroyWindow(button.handle);
+    for (HWND button : buttons_) {
+        if (button != nullptr) {
+            DestroyWindow(button);
+        }
     }
     for (HWND label : {wins_, losses_, label2_}) {
         DestroyWindow(label);
     }
     wins_ = losses_ = label2_ = nullptr;
     buttons_.clear();
-    squares_.clear();
-    loaded_ = false;
-    shown_ = false;
+    model_ = nullptr;
 }
 
-void Win32Runtime::showForm() {
-    if (!loaded_) {
-        if (events_ == nullptr) {
-            fail("The window was shown before the game was attached");
-        }
-        loadDesign();
-        events_->Form_Load();
-        // Nothing is painted while the load runs: the whole new round appears at once.
-        InvalidateRect(frame_, nullptr, FALSE);
-    }
+void Win32Window::showWindow() {
+    // Nothing was painted while the load ran: the whole new round appears at once.
+    InvalidateRect(frame_, nullptr, FALSE);
     ShowWindow(frame_, SW_SHOW);
-    shown_ = true;
-    const int focus = buttons_.count(focusIndex_) != 0 ? focusIndex_ : 0;
-    SetFocus(buttons_.at(focus).handle);
 }
 
-void Win32Runtime::messageBox(std::string_view text) {
-    if (!shown_) {
-        ShowWindow(frame_, SW_HIDE);
+void Win32Window::hideWindow() {
+    ShowWindow(frame_, SW_HIDE);
+}
+
+int Win32Window::focusedButton() const {
+    return buttonIndexOf(GetFocus());
+}
+
+void Win32Window::focusButton(int index) {
+    focusOnReturn_ = index;
+    SetFocus(colorButton(index));
+}
+
+void Win32Window::showMessage(std::string_view text, bool isError) {
+    if (isError) {
+        reportError(text);
+        return;
     }
     const std::wstring wide = widen(text);
     const std::wstring title = widen(design::kApplicationTitle);
-    MessageBoxW(shown_ ? frame_ : nullptr, wide.c_str(), title.c_str(), MB_OK);
+    MessageBoxW(IsWindowVisible(frame_) ? frame_ : nullptr, wide.c_str(), title.c_str(), MB_OK);
 }
 
-void Win32Runtime::endProgram() {
-    throw ProgramEnded{};
+void Win32Window::finished(int exitStatus) {
+    PostQuitMessage(exitStatus);
 }
 
-std::uint64_t Win32Runtime::clockReading() {
-    return steadyClockReading();
-}
-
-HBRUSH Win32Runtime::brush(ColorValue color) {
+HBRUSH Win32Window::brush(ColorValue color) {
     auto found = brushes_.find(color);
     if (found == brushes_.end()) {
         found = brushes_.emplace(color, CreateSolidBrush(static_cast<COLORREF>(color))).first;
@@ -516,29 +417,32 @@ HBRUSH Win32Runtime::brush(ColorValue color) {
     return found->second;
 }
 
-void Win32Runtime::paint() {
+void Win32Window::paint() {
     PAINTSTRUCT painting;
     HDC context = BeginPaint(frame_, &painting);
     FillRect(context, &painting.rcPaint, brush(design::kBackColor));
     HBRUSH border = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    for (const auto& [index, square] : squares_) {
-        if (!square.visible) {
+    for (int index = 0; model_ != nullptr && index <= model_->lastIndex(ControlArray::Square);
+         ++index) {
+        if (!model_->exists(ControlArray::Square, index)) {
             continue;
         }
-        const RECT area = pixels(square.twips);
+        const Element& square = model_->element(ControlArray::Square, index);
+        const RECT area = pixels(square.rect);
         RECT overlap;
-        if (IntersectRect(&overlap, &area, &painting.rcPaint)) {
-            FillRect(context, &area, brush(square.color));
+        if (square.visible && IntersectRect(&overlap, &area, &painting.rcPaint)) {
+            FillRect(context, &area, brush(square.backColor));
             FrameRect(context, &area, border);
         }
     }
     EndPaint(frame_, &painting);
 }
 
-void Win32Runtime::drawButton(const DRAWITEMSTRUCT& item) {
+void Win32Window::drawButton(const DRAWITEMSTRUCT& item) {
     const int index = static_cast<int>(item.CtlID) - kFirstButtonId;
-    const auto found = buttons_.find(index);
-    const ColorValue color = found != buttons_.end() ? found->second.color : Palette[0];
+    const ColorValue color = model_ != nullptr && model_->exists(ControlArray::Color, index)
+                                 ? model_->element(ControlArray::Color, index).backColor
+                                 : Palette[0];
     RECT area = item.rcItem;
     FillRect(item.hDC, &area, brush(color));
     FrameRect(item.hDC, &area, brush(0x00404040));
@@ -554,14 +458,10 @@ void Win32Runtime::drawButton(const DRAWITEMSTRUCT& item) {
     }
 }
 
-bool Win32Runtime::translateKeyboard(MSG& message) {
+bool Win32Window::translateKeyboard(MSG& message) {
     const int index = message.message == WM_KEYDOWN ? buttonIndexOf(message.hwnd) : -1;
     if (index >= 0 && (message.wParam == VK_UP || message.wParam == VK_DOWN)) {
-        // Up at the top of the column and Down at its foot stay where they are.
-        const auto next = buttons_.find(message.wParam == VK_UP ? index - 1 : index + 1);
-        if (next != buttons_.end() && IsWindowVisible(next->second.handle)) {
-            SetFocus(next->second.handle);
-        }
+        focusButton(model_->neighbourButton(index, message.wParam == VK_UP ? -1 : +1));
         return true;
     }
     if (index >= 0 && message.wParam == VK_RETURN) {
@@ -575,11 +475,11 @@ bool Win32Runtime::translateKeyboard(MSG& message) {
     return IsDialogMessageW(frame_, &message) != FALSE;
 }
 
-int runMessageLoop(Win32Runtime& runtime) {
+int runMessageLoop(FormRuntime& runtime, Win32Window& window) {
     runtime.start();
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!runtime.translateKeyboard(message)) {
+        if (!window.translateKeyboard(message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
@@ -588,14 +488,15 @@ int runMessageLoop(Win32Runtime& runtime) {
 }
 
 int runGame(HINSTANCE instance) {
+    FormRuntime runtime;
     try {
-        Win32Runtime runtime(instance);
+        Win32Window window(instance, runtime);
         Form1Module game(runtime);
         runtime.attach(game);
-        return runMessageLoop(runtime);
+        return runMessageLoop(runtime, window);
     } catch (const GameError& error) {
         // The window could not be made: the game never started, so this is the boundary.
-        reportError(error);
+        reportError(FormRuntime::errorText(error.what()));
         return 1;
     }
 }

@@ -1,0 +1,105 @@
+// The window Form1 on the Windows API: the front end's side of the form runtime. It shows
+// the form model as child windows (the board is painted by the window itself) and turns
+// clicks, keys, the close box and DPI changes into the runtime's events.
+#pragma once
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <map>
+#include <vector>
+
+#include "ui/form_runtime.h"
+#include "ui/form_view.h"
+
+namespace tinzel::win32 {
+
+class Win32Window final : public FormView {
+  public:
+    // Messages of our own, posted to the window.
+    static constexpr UINT kAnswerMessage = WM_APP + 1;
+    // Colour button k has this control id plus k.
+    static constexpr int kFirstButtonId = 1000;
+    static constexpr wchar_t kWindowClass[] = L"TinzelForm1";
+
+    // Creates the top-level window, hidden; a window that cannot be made throws GameError.
+    Win32Window(HINSTANCE instance, FormRuntime& runtime);
+    ~Win32Window() override;
+    Win32Window(const Win32Window&) = delete;
+    Win32Window& operator=(const Win32Window&) = delete;
+
+    // The window's keyboard, for the message loop to offer every message to before it is
+    // dispatched: Tab and Shift+Tab move along the colour buttons, Up and Down step along the
+    // column, Space and Enter answer. Returns whether the message was used.
+    bool translateKeyboard(MSG& message);
+
+    // The top-level window; it lives from start-up to the end, so it keeps its place on the
+    // desktop while its controls are rebuilt every round.
+    HWND frame() const { return frame_; }
+    int dpi() const { return dpi_; }
+    // This load's controls, for tests.
+    HWND colorButton(int index) const;
+    HWND scoreLabel(ScoreLabel label) const { return label == ScoreLabel::Wins ? wins_ : losses_; }
+    HWND label2() const { return label2_; }
+    RECT squareRect(int index) const;
+
+    void loaded(const FormModel& model) override;
+    void elementChanged(ControlArray array, int index, ElementChange change,
+                        const design::TwipsRect& before) override;
+    void captionChanged(ScoreLabel label) override;
+    void unloaded() override;
+    void showWindow() override;
+    void hideWindow() override;
+    int focusedButton() const override;
+    void focusButton(int index) override;
+    void showMessage(std::string_view text, bool isError) override;
+    void finished(int exitStatus) override;
+
+  private:
+    static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void createFonts();
+    void fitClientArea();
+    // The window went to a screen of another DPI: everything is laid out again at the new one.
+    void changeDpi(int dpi, const RECT& suggested);
+    HWND createLabel(const design::TwipsRect& twips, std::string_view caption, bool bordered);
+    void createButton(int index);
+    void nameButton(int index);
+    int buttonIndexOf(HWND control) const;
+    RECT pixels(const design::TwipsRect& twips) const;
+    void place(HWND control, const design::TwipsRect& twips) const;
+    void invalidate(const design::TwipsRect& twips);
+    void paint();
+    void drawButton(const DRAWITEMSTRUCT& item);
+    HBRUSH brush(ColorValue color);
+
+    HINSTANCE instance_;
+    FormRuntime& runtime_;
+    HWND frame_ = nullptr;
+    int dpi_ = 96;
+    HFONT scoreFont_ = nullptr;
+    HFONT labelFont_ = nullptr;
+    std::map<ColorValue, HBRUSH> brushes_;
+    // The button the player was on when the window lost the focus to another program.
+    int focusOnReturn_ = 0;
+
+    const FormModel* model_ = nullptr;
+    HWND wins_ = nullptr;
+    HWND losses_ = nullptr;
+    HWND label2_ = nullptr;
+    std::vector<HWND> buttons_;
+};
+
+// Runs Tinzel to its end, the window's keyboard included. Returns the exit status.
+int runMessageLoop(FormRuntime& runtime, Win32Window& window);
+
+// The whole program: creates the window and the game and runs them to the end. Returns the
+// exit status: 0 when the game ends or the window is closed, 1 after an error report, a
+// failure to create the window included.
+int runGame(HINSTANCE instance);
+
+}  // namespace tinzel::win32
