@@ -62,18 +62,22 @@ int dpiOf(HWND window) {
 
 Win32Window::Win32Window(HINSTANCE instance, FormRuntime& runtime)
     : instance_(instance), runtime_(runtime) {
+    // The class, and with it the icons, is registered once a process and lives as long.
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &Win32Window::windowProcedure;
-    windowClass.hInstance = instance_;
-    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.hIcon = LoadIconW(instance_, L"TINZEL");
-    // The icon's own small image, not the large one shrunk.
-    windowClass.hIconSm = static_cast<HICON>(
-        LoadImageW(instance_, L"TINZEL", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                   GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR | LR_SHARED));
-    windowClass.lpszClassName = kWindowClass;
-    RegisterClassExW(&windowClass);  // a second window in one process finds it registered
+    if (GetClassInfoExW(instance_, kWindowClass, &windowClass) == FALSE) {
+        windowClass.lpfnWndProc = &Win32Window::windowProcedure;
+        windowClass.hInstance = instance_;
+        windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+        windowClass.hIcon = LoadIconW(instance_, L"TINZEL");
+        // The icon's own small image, not the large one shrunk (a shared load would hand
+        // back the large one LoadIcon has cached).
+        windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance_, L"TINZEL", IMAGE_ICON,
+                                                            GetSystemMetrics(SM_CXSMICON),
+                                                            GetSystemMetrics(SM_CYSMICON), 0));
+        windowClass.lpszClassName = kWindowClass;
+        RegisterClassExW(&windowClass);
+    }
 
     const std::wstring caption = widen(design::kCaption);
     frame_ = CreateWindowExW(0, kWindowClass, caption.c_str(), kFrameStyle, CW_USEDEFAULT,
