@@ -1,7 +1,8 @@
 // Tinzel.exe's window under load: the time from a click to the next round fully painted,
-// next to a plain repaint of the same window, over 2 000 rounds. Run under Wine by
-// scripts/test-windows.
+// next to a plain repaint of the same window, over 2 000 rounds, and where that time goes.
+// Run under Wine by scripts/test-windows.
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <vector>
 
@@ -9,9 +10,24 @@
 
 namespace {
 
-double microseconds(LARGE_INTEGER from, LARGE_INTEGER to, LARGE_INTEGER frequency) {
-    return static_cast<double>(to.QuadPart - from.QuadPart) * 1e6 /
-           static_cast<double>(frequency.QuadPart);
+using tinzel::ControlArray;
+using tinzel::ElementChange;
+using tinzel::FormModel;
+using tinzel::ScoreLabel;
+
+LARGE_INTEGER now() {
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return counter;
+}
+
+double microseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+    static const LONGLONG frequency = [] {
+        LARGE_INTEGER value;
+        QueryPerformanceFrequency(&value);
+        return value.QuadPart;
+    }();
+    return static_cast<double>(to.QuadPart - from.QuadPart) * 1e6 / static_cast<double>(frequency);
 }
 
 double at(std::vector<double> values, double fraction) {
@@ -19,41 +35,104 @@ double at(std::vector<double> values, double fraction) {
     return values[static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1))];
 }
 
+// What the window does in a round, by kind.
+enum Part { Destroy, Create, Place, Show, Colour, kParts };
+constexpr std::array<const char*, kParts> kPartNames = {"destroy", "create", "place", "show",
+                                                        "colour"};
+
+// Passes every call on to the real window, timing each by the part of the round it is.
+class TimingView final : public tinzel::FormView {
+  public:
+    explicit TimingView(tinzel::win32::Win32Window& window) : window_(window) {}
+
+    std::array<double, kParts> spent{};
+
+    void loaded(const FormModel& model) override {
+        timed(Create, [&] { window_.loaded(model); });
+    }
+    void elementChanged(ControlArray array, int index, ElementChange change,
+                        const tinzel::design::TwipsRect& before) override {
+        const Part part = change == ElementChange::Created      ? Create
+                          : change == ElementChange::Moved      ? Place
+                          : change == ElementChange::Visibility ? Show
+                                                                : Colour;
+        timed(part, [&] { window_.elementChanged(array, index, change, before); });
+    }
+    void captionChanged(ScoreLabel label) override {
+        timed(Colour, [&] { window_.captionChanged(label); });
+    }
+    void unloaded() override {
+        timed(Destroy, [&] { window_.unloaded(); });
+    }
+    void showWindow() override {
+        timed(Show, [&] { window_.showWindow(); });
+    }
+    void hideWindow() override { window_.hideWindow(); }
+    int focusedButton() const override { return window_.focusedButton(); }
+    void focusButton(int index) override {
+        timed(Show, [&] { window_.focusButton(index); });
+    }
+    void showMessage(std::string_view text, bool isError) override {
+        window_.showMessage(text, isError);
+    }
+    void finished(int exitStatus) override { window_.finished(exitStatus); }
+
+  private:
+    template <typename Call>
+    void timed(Part part, Call&& call) {
+        const LARGE_INTEGER start = now();
+        call();
+        spent[part] += microseconds(start, now());
+    }
+
+    tinzel::win32::Win32Window& window_;
+};
+
 }  // namespace
 
 int main() {
     using namespace tinzel::win32;
     tinzel::FormRuntime runtime;
     Win32Window window(GetModuleHandleW(nullptr), runtime);
+    TimingView timing(window);
+    runtime.setView(timing);
     tinzel::Form1Module game(runtime);
     runtime.attach(game);
     runtime.start();
     pumpPending(&window);
 
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
+    constexpr int kRounds = 2000;
     std::mt19937 choices(11);
     std::vector<double> rounds;
     std::vector<double> repaints;
-    for (int round = 0; round < 2000; ++round) {
-        LARGE_INTEGER start;
-        LARGE_INTEGER end;
-        QueryPerformanceCounter(&start);
+    timing.spent = {};
+    for (int round = 0; round < kRounds; ++round) {
+        LARGE_INTEGER start = now();
         playRound(window, game, choices);
-        QueryPerformanceCounter(&end);
-        rounds.push_back(microseconds(start, end, frequency));
+        rounds.push_back(microseconds(start, now()));
 
-        QueryPerformanceCounter(&start);
+        start = now();
         RedrawWindow(window.frame(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
         pumpPending(&window);
-        QueryPerformanceCounter(&end);
-        repaints.push_back(microseconds(start, end, frequency));
+        repaints.push_back(microseconds(start, now()));
     }
     const ProcessHoldings held = holdings(window.frame());
     std::printf("win32_turnover_median_us %.1f\nwin32_turnover_p99_us %.1f\n", at(rounds, 0.5),
                 at(rounds, 0.99));
     std::printf("win32_repaint_median_us %.1f\nwin32_repaint_p99_us %.1f\n", at(repaints, 0.5),
                 at(repaints, 0.99));
+    // The rest of a round is the game's own work, the messages and the painting.
+    double accounted = 0;
+    for (int part = 0; part < kParts; ++part) {
+        std::printf("win32_round_%s_us %.1f\n", kPartNames[static_cast<std::size_t>(part)],
+                    timing.spent[static_cast<std::size_t>(part)] / kRounds);
+        accounted += timing.spent[static_cast<std::size_t>(part)] / kRounds;
+    }
+    double mean = 0;
+    for (double round : rounds) {
+        mean += round / kRounds;
+    }
+    std::printf("win32_round_paint_and_rest_us %.1f\n", mean - accounted);
     std::printf("win32_child_windows %d\nwin32_working_set_kib %llu\n", held.childWindows,
                 static_cast<unsigned long long>(held.workingSetBytes / 1024));
     return 0;

@@ -265,20 +265,26 @@ void Win32Window::createButton(int index) {
     if (button == nullptr) {
         fail("Cannot create " + describe(ControlArray::Color, index));
     }
-    // Buttons go over every label they overlap, and follow one another down the column in
-    // the stacking order, which is the order Tab walks.
-    HWND above = HWND_TOP;
-    for (int previous = index - 1; previous >= 0; --previous) {
-        if (HWND found = colorButton(previous)) {
-            above = found;
-            break;
-        }
-    }
-    SetWindowPos(button, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (buttons_.size() <= static_cast<std::size_t>(index)) {
         buttons_.resize(static_cast<std::size_t>(index) + 1, nullptr);
     }
     buttons_[static_cast<std::size_t>(index)] = button;
+    // A new child window goes to the bottom of the stacking order, which is the order Tab
+    // walks; a button made before one above it in the column is moved to its place.
+    for (std::size_t below = static_cast<std::size_t>(index) + 1; below < buttons_.size();
+         ++below) {
+        if (buttons_[below] != nullptr) {
+            HWND above = HWND_TOP;
+            for (int previous = index - 1; previous >= 0; --previous) {
+                if (HWND found = colorButton(previous)) {
+                    above = found;
+                    break;
+                }
+            }
+            SetWindowPos(button, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            break;
+        }
+    }
     nameButton(index);
 }
 
@@ -317,8 +323,6 @@ void Win32Window::loaded(const FormModel& model) {
     label2_ = createLabel(design::kLabel2, design::kLabel2Caption, false);
     wins_ = createLabel(design::kWins, model.caption(ScoreLabel::Wins), true);
     SendMessageW(wins_, WM_SETFONT, reinterpret_cast<WPARAM>(scoreFont_), FALSE);
-    // Color(0) heads the stacking order: over the labels, and first for Tab.
-    SetWindowPos(colorButton(0), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void Win32Window::invalidate(const design::TwipsRect& twips) {
@@ -329,20 +333,24 @@ void Win32Window::invalidate(const design::TwipsRect& twips) {
 void Win32Window::elementChanged(ControlArray array, int index, ElementChange change,
                                  const design::TwipsRect& before) {
     if (array == ControlArray::Square) {
-        // The board is painted by the window; while a load runs it is hidden and painted
-        // whole when shown.
+        // The board is painted by the window. While a load runs the window does not redraw
+        // (and so does not count as visible), and is painted whole when shown.
         if (IsWindowVisible(frame_)) {
             invalidate(before);
             invalidate(model_->element(array, index).rect);
         }
         return;
     }
-    if (change == ElementChange::Created) {
-        createButton(index);
-        return;
-    }
+    // A hidden button is one nobody can see, click or tab to, so its window is made only
+    // when it is first shown, in its place: one call instead of a create, a move and a show.
     HWND button = colorButton(index);
     const Element& element = model_->element(array, index);
+    if (button == nullptr) {
+        if (change == ElementChange::Visibility && element.visible) {
+            createButton(index);
+        }
+        return;
+    }
     switch (change) {
         case ElementChange::Moved:
             place(button, element.rect);
@@ -365,6 +373,9 @@ void Win32Window::captionChanged(ScoreLabel label) {
 }
 
 void Win32Window::unloaded() {
+    // Nothing is drawn from here until the next round is shown: the old controls go and the
+    // new ones come without a frame painted in between.
+    SendMessageW(frame_, WM_SETREDRAW, FALSE, 0);
     // Called from a posted message, never from inside a button's own notification, so the
     // buttons can go at once.
     for (HWND button : buttons_) {
@@ -381,12 +392,21 @@ void Win32Window::unloaded() {
 }
 
 void Win32Window::showWindow() {
+    // Where a button and a label overlap, the button is drawn over the label: the labels go
+    // under every button, which keep their order for Tab.
+    for (HWND label : {label2_, losses_, wins_}) {
+        SetWindowPos(label, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     // Nothing was painted while the load ran: the whole new round appears at once.
-    InvalidateRect(frame_, nullptr, FALSE);
+    SendMessageW(frame_, WM_SETREDRAW, TRUE, 0);
     ShowWindow(frame_, SW_SHOW);
+    RedrawWindow(frame_, nullptr, nullptr,
+                 RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void Win32Window::hideWindow() {
+    // A window that does not redraw does not count as visible, and hiding it would do nothing.
+    SendMessageW(frame_, WM_SETREDRAW, TRUE, 0);
     ShowWindow(frame_, SW_HIDE);
 }
 
