@@ -41,8 +41,6 @@ class FormRuntime final : public RuntimeServices {
     int exitStatus() const { return exitStatus_; }
     // This load's controls, or null while the window is unloaded.
     const FormModel* model() const { return model_ ? &*model_ : nullptr; }
-    // The colour button to give the focus when the window is shown: the one the player had.
-    int focusIndex() const { return focusIndex_; }
 
     void setCaption(ScoreLabel label, std::string_view text) override;
     void createElement(ControlArray array, int index) override;
