@@ -45,7 +45,7 @@ TEST(FormModel, ACreatedElementIsAHiddenCopyOfElementZero) {
     EXPECT_EQ(form.caption(ScoreLabel::Losses), "LOST: 0");
 }
 
-TEST(FormModel, SetTopAndSetLeftMoveOneEdgeAndKeepTheSize) {
+TEST(FormModel, SetTopAndSetLeftMoveOneEdgeAndKeepTheSizeAndTheSquaresCell) {
     FormModel form;
     form.createElement(ControlArray::Square, 150);  // past the room a load makes
     form.setLeft(ControlArray::Square, 150, 990);
@@ -55,6 +55,8 @@ TEST(FormModel, SetTopAndSetLeftMoveOneEdgeAndKeepTheSize) {
     EXPECT_EQ(rect.top, 880);
     EXPECT_EQ(rect.width, 495);
     EXPECT_EQ(rect.height, 440);
+    EXPECT_EQ(form.boardCell(150).row, 3);
+    EXPECT_EQ(form.boardCell(150).column, 3);
 }
 
 TEST(FormModel, AnOperationOnAMissingOrExistingElementFailsNamingIt) {

@@ -114,6 +114,13 @@ std::string FormModel::accessibleName(int index) const {
     return colorName(element(ControlArray::Color, index).backColor);
 }
 
+BoardCell FormModel::boardCell(int index) const {
+    // Squares touch edge to edge from the client area's corner, so a square's top and left
+    // in whole square heights and widths are its row and column.
+    const design::TwipsRect& rect = element(ControlArray::Square, index).rect;
+    return BoardCell{rect.top / rect.height + 1, rect.left / rect.width + 1};
+}
+
 int FormModel::neighbourButton(int index, int step) const {
     const int next = index + step;
     return exists(ControlArray::Color, next) && element(ControlArray::Color, next).visible ? next

@@ -20,6 +20,12 @@ struct Element {
     bool visible;
 };
 
+// Where a square sits on the board, counted from 1.
+struct BoardCell {
+    int row;
+    int column;
+};
+
 // What changed on an element, for a front end to redraw no more than that.
 enum class ElementChange { Created, Moved, Visibility, BackColor };
 
@@ -50,6 +56,9 @@ class FormModel {
 
     // What assistive tools call colour button `index`: its colour's name.
     std::string accessibleName(int index) const;
+
+    // Square `index`'s place on the board, for assistive tools that explore it cell by cell.
+    BoardCell boardCell(int index) const;
 
     // Where Up (-1) and Down (+1) take the focus from colour button `index`: the next shown
     // button that way, or `index` itself at either end of the column.

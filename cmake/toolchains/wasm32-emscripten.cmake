@@ -8,3 +8,5 @@ include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
 # The game ends and reports errors by exceptions.
 set(CMAKE_CXX_FLAGS_INIT "-fexceptions")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-fexceptions")
+# The page is built MinSizeRel: every byte is downloaded by every player.
+set(CMAKE_CXX_FLAGS_MINSIZEREL_INIT "-Oz -DNDEBUG")

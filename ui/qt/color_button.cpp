@@ -3,15 +3,15 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "ui/focus_ring.h"
+#include "ui/qt/palette_colors.h"
+
 namespace tinzel::qt {
 
 namespace {
 
-// Black or white, whichever stands out against the fill, so the focus ring shows on every
-// colour of the palette.
 QColor contrastingColor(const QColor& fill) {
-    const double luminance = 0.299 * fill.red() + 0.587 * fill.green() + 0.114 * fill.blue();
-    return luminance > 128 ? QColor(Qt::black) : QColor(Qt::white);
+    return toQColor(focusRingColor(packColor(fill.red(), fill.green(), fill.blue())));
 }
 
 }  // namespace

@@ -1,0 +1,96 @@
+// What the browser tests and benchmarks share: the page's folder served on 127.0.0.1 with a
+// log of every request, Debian's chromium started headless, and pixels read back from a
+// screenshot.
+'use strict';
+
+const fs = require('node:fs');
+const http = require('node:http');
+const path = require('node:path');
+const { chromium } = require('playwright-core');
+
+const contentTypes = {
+  '.html': 'text/html; charset=utf-8',
+  '.css': 'text/css; charset=utf-8',
+  '.js': 'text/javascript; charset=utf-8',
+  '.wasm': 'application/wasm',
+  '.woff2': 'font/woff2',
+};
+
+// Serves the files of `folder` and nothing else; `requests` lists every path asked for.
+async function serve(folder) {
+  const requests = [];
+  const server = http.createServer((request, response) => {
+    const name = decodeURIComponent(new URL(request.url, 'http://host').pathname);
+    requests.push(name);
+    const file = path.join(folder, name === '/' ? 'index.html' : name);
+    const type = contentTypes[path.extname(file)];
+    if (!file.startsWith(folder + path.sep) || !type || !fs.existsSync(file)) {
+      response.writeHead(404).end();
+      return;
+    }
+    response.writeHead(200, { 'Content-Type': type, 'Cache-Control': 'no-store' });
+    response.end(fs.readFileSync(file));
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  return {
+    url: `http://127.0.0.1:${server.address().port}/`,
+    requests,
+    close: () => new Promise((resolve) => server.close(resolve)),
+  };
+}
+
+// Without the background-networking switches chromium keeps trying hosts this machine cannot
+// reach; as root it only starts without its sandbox.
+function launch() {
+  const args = [
+    '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+    '--disable-component-update', '--disable-sync', '--enable-precise-memory-info',
+    '--js-flags=--expose-gc',
+  ];
+  if (process.getuid && process.getuid() === 0) {
+    args.push('--no-sandbox');
+  }
+  return chromium.launch({
+    executablePath: process.env.TINZEL_CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    args,
+  });
+}
+
+// The colours at `points` ({x, y} in CSS pixels of the clip) of a screenshot of `clip`, as
+// 0xRRGGBB, decoded by the browser itself in a page of its own.
+async function pixelsAt(page, clip, points) {
+  const ratio = await page.evaluate(() => window.devicePixelRatio);
+  const png = await page.screenshot({ clip });
+  const decoder = await page.context().browser().newPage();
+  try {
+    return await decoder.evaluate(
+      async ({ data, points, ratio }) => {
+        const image = new Image();
+        image.src = `data:image/png;base64,${data}`;
+        await image.decode();
+        const canvas = new OffscreenCanvas(image.width, image.height);
+        const context = canvas.getContext('2d');
+        context.drawImage(image, 0, 0);
+        return points.map(({ x, y }) => {
+          const [r, g, b] = context.getImageData(Math.floor(x * ratio), Math.floor(y * ratio), 1, 1).data;
+          return (r << 16) | (g << 8) | b;
+        });
+      },
+      { data: png.toString('base64'), points, ratio },
+    );
+  } finally {
+    await decoder.close();
+  }
+}
+
+// Opens the game and waits for its first board.
+async function openGame(browser, url, options = {}) {
+  const context = await browser.newContext({ viewport: { width: 800, height: 500 }, ...options });
+  const page = await context.newPage();
+  await page.goto(url);
+  await page.waitForSelector('#Form1 button.color >> nth=10');
+  return { context, page };
+}
+
+module.exports = { serve, launch, pixelsAt, openGame };

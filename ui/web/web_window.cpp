@@ -1,0 +1,124 @@
+#include "ui/web/web_window.h"
+
+#include <string>
+
+#include "ui/color_name.h"
+#include "ui/focus_ring.h"
+#include "ui/twips.h"
+#include "ui/web/page.h"
+
+namespace tinzel::web {
+
+namespace {
+
+// CSS pixels are 96 to the inch: 15 twips each, whatever the screen's pixel ratio.
+constexpr int kCssPixelsPerInch = 96;
+
+PixelRect cssPixels(const design::TwipsRect& rect) {
+    return twipsToPixels(rect, kCssPixelsPerInch, kCssPixelsPerInch);
+}
+
+int toRgb(ColorValue color) {
+    return (redOf(color) << 16) | (greenOf(color) << 8) | blueOf(color);
+}
+
+void addLabel(int label, const design::TwipsRect& twips, const std::string& caption) {
+    const PixelRect rect = cssPixels(twips);
+    tinzel_page_label(label, rect.left, rect.top, rect.right, rect.bottom, caption.c_str());
+}
+
+int pageLabel(ScoreLabel label) {
+    return label == ScoreLabel::Wins ? kPageWins : kPageLosses;
+}
+
+}  // namespace
+
+WebWindow::WebWindow(FormRuntime& runtime) {
+    runtime.setView(*this);
+}
+
+void WebWindow::loaded(const FormModel& model) {
+    model_ = &model;
+    rendered_ = false;
+    tinzel_page_load(twipsToPixels(design::kClientWidth, kCssPixelsPerInch),
+                     twipsToPixels(design::kClientHeight, kCssPixelsPerInch),
+                     toRgb(design::kBackColor));
+    addLabel(kPageLosses, design::kLosses, model.caption(ScoreLabel::Losses));
+    addLabel(kPageLabel2, design::kLabel2, std::string(design::kLabel2Caption));
+    addLabel(kPageWins, design::kWins, model.caption(ScoreLabel::Wins));
+}
+
+void WebWindow::renderElement(ControlArray array, int index) const {
+    const Element& element = model_->element(array, index);
+    const PixelRect rect = cssPixels(element.rect);
+    if (array == ControlArray::Square) {
+        const BoardCell cell = model_->boardCell(index);
+        tinzel_page_square(index, rect.left, rect.top, rect.right, rect.bottom,
+                           toRgb(element.backColor), colorName(element.backColor).c_str(), cell.row,
+                           cell.column, element.visible);
+    } else {
+        tinzel_page_button(index, rect.left, rect.top, rect.right, rect.bottom,
+                           toRgb(element.backColor), toRgb(focusRingColor(element.backColor)),
+                           model_->accessibleName(index).c_str(), element.visible);
+    }
+}
+
+void WebWindow::elementChanged(ControlArray array, int index, ElementChange,
+                               const design::TwipsRect&) {
+    if (rendered_) {
+        renderElement(array, index);
+    }
+}
+
+void WebWindow::captionChanged(ScoreLabel label) {
+    tinzel_page_caption(pageLabel(label), model_->caption(label).c_str());
+}
+
+void WebWindow::unloaded() {
+    model_ = nullptr;
+    rendered_ = false;
+    tinzel_page_unload();
+}
+
+void WebWindow::showWindow() {
+    if (model_ != nullptr && !rendered_) {
+        // In the order of each array, so Tab walks the buttons by index.
+        for (const ControlArray array : {ControlArray::Square, ControlArray::Color}) {
+            for (int index = 0; index <= model_->lastIndex(array); ++index) {
+                if (model_->exists(array, index) && model_->element(array, index).visible) {
+                    renderElement(array, index);
+                }
+            }
+        }
+        rendered_ = true;
+    }
+    tinzel_page_show(1);
+}
+
+void WebWindow::hideWindow() {
+    tinzel_page_show(0);
+}
+
+int WebWindow::focusedButton() const {
+    return tinzel_page_focused_button();
+}
+
+void WebWindow::focusButton(int index) {
+    tinzel_page_focus_button(index);
+}
+
+void WebWindow::stepFocus(int index, int step) {
+    if (model_ != nullptr && model_->exists(ControlArray::Color, index)) {
+        focusButton(model_->neighbourButton(index, step));
+    }
+}
+
+void WebWindow::showMessage(std::string_view text, bool isError) {
+    tinzel_page_message(std::string(text).c_str(), isError);
+}
+
+void WebWindow::finished(int exitStatus) {
+    tinzel_page_finished(exitStatus);
+}
+
+}  // namespace tinzel::web

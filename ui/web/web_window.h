@@ -1,0 +1,40 @@
+// The window Form1 as a page: the form model rendered as real DOM elements by the page's
+// script (form1_page.js), so that assistive technology reads the board and the buttons.
+#pragma once
+
+#include "ui/form_runtime.h"
+#include "ui/form_view.h"
+
+namespace tinzel::web {
+
+class WebWindow final : public FormView {
+  public:
+    explicit WebWindow(FormRuntime& runtime);
+
+    void loaded(const FormModel& model) override;
+    void elementChanged(ControlArray array, int index, ElementChange change,
+                        const design::TwipsRect& before) override;
+    void captionChanged(ScoreLabel label) override;
+    void unloaded() override;
+    void showWindow() override;
+    void hideWindow() override;
+    int focusedButton() const override;
+    void focusButton(int index) override;
+    // The browser cannot wait for the player here: the dialog opens and this returns. The
+    // page holds back what follows (the game's end) until the player dismisses it.
+    void showMessage(std::string_view text, bool isError) override;
+    void finished(int exitStatus) override;
+
+    // Up (-1) or Down (+1) pressed on colour button `index`.
+    void stepFocus(int index, int step);
+
+  private:
+    void renderElement(ControlArray array, int index) const;
+
+    const FormModel* model_ = nullptr;
+    // Until a load is first shown its elements live only in the model: the page builds the
+    // dealt board in one pass as it appears, and follows each change after that.
+    bool rendered_ = false;
+};
+
+}  // namespace tinzel::web
