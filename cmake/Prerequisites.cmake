@@ -74,7 +74,11 @@ endfunction()
 function(tinzel_benchmarks_buildable result)
     set(missing "")
     # The Windows window's benchmark is a program of its own; the others use Google Benchmark.
-    if(NOT TINZEL_FRONT_END STREQUAL "win32")
+    if(TINZEL_FRONT_END STREQUAL "web")
+        # The page's benchmarks drive the browser, as its tests do.
+        tinzel_find_program(NPM_EXECUTABLE npm npm)
+        tinzel_find_program(CHROMIUM_EXECUTABLE chromium chromium)
+    elseif(NOT TINZEL_FRONT_END STREQUAL "win32")
         find_package(benchmark QUIET)
         if(NOT benchmark_FOUND)
             list(APPEND missing "Google Benchmark (Debian package libbenchmark-dev)")

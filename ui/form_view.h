@@ -38,7 +38,8 @@ class FormView {
 
     // A modal message with one OK button, titled with the application title; `isError` asks
     // for the error report's look (an error icon) instead of the game's plain one. Returns
-    // when the player dismisses it.
+    // when the player dismisses it; where the toolkit cannot wait (the browser), it may
+    // return at once, provided nothing that follows shows until the player dismisses it.
     virtual void showMessage(std::string_view text, bool isError) = 0;
 
     // The game is over, with this exit status; the window is already hidden. Called once.

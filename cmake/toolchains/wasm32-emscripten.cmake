@@ -5,8 +5,9 @@ find_program(TINZEL_NODE_EXECUTABLE NAMES node nodejs REQUIRED)
 # wherever it exists: without it, the glue reads the .wasm file from disk.
 set(CMAKE_CROSSCOMPILING_EMULATOR "${TINZEL_NODE_EXECUTABLE};--no-experimental-fetch")
 include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
-# The game ends and reports errors by exceptions.
-set(CMAKE_CXX_FLAGS_INIT "-fexceptions")
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-fexceptions")
+# The game ends and reports errors by exceptions: WebAssembly's own, which every browser of
+# the last years and Node 18 run, rather than emscripten's older ones done through JavaScript.
+set(CMAKE_CXX_FLAGS_INIT "-fwasm-exceptions")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-fwasm-exceptions")
 # The page is built MinSizeRel: every byte is downloaded by every player.
-set(CMAKE_CXX_FLAGS_MINSIZEREL_INIT "-Oz -DNDEBUG")
+set(CMAKE_CXX_FLAGS_MINSIZEREL "-Oz -DNDEBUG" CACHE STRING "Flags of a MinSizeRel build")

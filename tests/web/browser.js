@@ -41,8 +41,9 @@ async function serve(folder) {
 
 // Without the background-networking switches chromium keeps trying hosts this machine cannot
 // reach; as root it only starts without its sandbox.
-function launch() {
+function launch(extraArgs = []) {
   const args = [
+    ...extraArgs,
     '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
     '--disable-component-update', '--disable-sync', '--enable-precise-memory-info',
     '--js-flags=--expose-gc',

@@ -23,25 +23,34 @@ var Form1Page = (function () {
     return '#' + (0x1000000 | rgb).toString(16).slice(1);
   }
 
-  function place(element, left, top, right, bottom) {
-    var style = element.style;
-    style.left = left + 'px';
-    style.top = top + 'px';
-    style.width = right - left + 'px';
-    style.height = bottom - top + 'px';
+  // One style write per element: the board is built anew every round.
+  function place(element, left, top, right, bottom, color) {
+    element.style.cssText = 'left:' + left + 'px;top:' + top + 'px;width:' + (right - left) +
+        'px;height:' + (bottom - top) + 'px' + (color === undefined ? '' : ';background-color:' + hex(color));
   }
 
-  // A long count shrinks the score font until the whole text fits inside its frame.
+  // A long count shrinks the score font until the whole text fits inside its frame. The face
+  // is monospaced, so the size found for one length of text holds for every text that long:
+  // measuring (which lays the page out) happens only for a length not seen before.
+  var fittedSizes = {};
   function fit(label) {
     if (!label.classList.contains('score') || panel.hidden) {
       return;
     }
-    var size = 16;
-    label.style.fontSize = '';
-    while (size > 8 && label.scrollWidth > label.clientWidth) {
-      size -= 0.5;
-      label.style.fontSize = size + 'px';
+    var length = label.textContent.length;
+    var size = fittedSizes[length];
+    if (size === undefined) {
+      size = 16;
+      label.style.fontSize = '';
+      while (size > 8 && label.scrollWidth > label.clientWidth) {
+        size -= 0.5;
+        label.style.fontSize = size + 'px';
+      }
+      if (document.fonts.status === 'loaded') {
+        fittedSizes[length] = size;
+      }
     }
+    label.style.fontSize = size === 16 ? '' : size + 'px';
   }
 
   // The board as a grid of rows, so that assistive technology can walk it cell by cell.
@@ -101,7 +110,11 @@ var Form1Page = (function () {
     }
   });
 
+  // The window keeps its size from round to round: it is fitted when first shown and when the
+  // screen changes, not every round (measuring it lays the page out).
+  var fittedToScreen = false;
   function fitToScreen() {
+    fittedToScreen = true;
     var room = document.documentElement.clientWidth - 16;
     var scale = Math.min(1, room / windowFrame.offsetWidth);
     windowFrame.style.transform = scale < 1 ? 'scale(' + scale + ')' : '';
@@ -143,10 +156,7 @@ var Form1Page = (function () {
         rowOf(row).appendChild(square);
       }
       square.setAttribute('aria-label', name);
-      square.setAttribute('aria-rowindex', row);
-      square.setAttribute('aria-colindex', column);
-      square.style.backgroundColor = hex(color);
-      place(square, left, top, right, bottom);
+      place(square, left, top, right, bottom, color);
       square.hidden = !visible;
     },
     button: function (index, left, top, right, bottom, color, ring, name, visible) {
@@ -159,9 +169,8 @@ var Form1Page = (function () {
         panel.appendChild(button);
       }
       button.setAttribute('aria-label', name);
-      button.style.backgroundColor = hex(color);
+      place(button, left, top, right, bottom, color);
       button.style.setProperty('--ring', hex(ring));
-      place(button, left, top, right, bottom);
       button.hidden = !visible;
     },
     unload: function () {
@@ -178,7 +187,9 @@ var Form1Page = (function () {
       windowFrame.hidden = !shown;
       if (shown) {
         labels.forEach(fit);
-        fitToScreen();
+        if (!fittedToScreen) {
+          fitToScreen();
+        }
       }
     },
     focusedButton: function () {
@@ -186,7 +197,7 @@ var Form1Page = (function () {
     },
     focusButton: function (index) {
       if (buttons[index]) {
-        buttons[index].focus();
+        buttons[index].focus({ preventScroll: true });
       }
     },
     message: function (text, isError) {

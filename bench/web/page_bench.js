@@ -1,0 +1,138 @@
+// The page's figures in Debian's chromium, each beside a baseline from the same run: what it
+// transfers, navigation to its first painted board, a click to the next board painted, and
+// its memory over many rounds. Prints "name value" lines for bench/run_all.
+//
+// Usage: node page_bench.js SITE EMPTY_SITE   (NODE_PATH: the browser driver's node_modules)
+'use strict';
+
+const path = require('node:path');
+const zlib = require('node:zlib');
+const fs = require('node:fs');
+const { serve, launch } = require('../../tests/web/browser.js');
+
+const [site, emptySite] = process.argv.slice(2).map((folder) => path.resolve(folder));
+const NAVIGATIONS = 15;
+const CLICKS = 300;
+
+const median = (values) => values.slice().sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const percentile99 = (values) => values.slice().sort((a, b) => a - b)[Math.ceil(values.length * 0.99) - 1];
+
+// Everything a page asked for, gzipped as a server would send it.
+function transferred(folder, requests) {
+  return requests.reduce((total, name) => {
+    const file = path.join(folder, name === '/' ? 'index.html' : name);
+    return total + zlib.gzipSync(fs.readFileSync(file), { level: 9 }).length;
+  }, 0);
+}
+
+// Milliseconds from the navigation's start to the page's first contentful paint.
+async function firstPaint(browser, url) {
+  const context = await browser.newContext();
+  const page = await context.newPage();
+  await page.goto(url);
+  const time = await page.evaluate(() => new Promise((resolve) => {
+    new PerformanceObserver((list) => {
+      const paint = list.getEntriesByName('first-contentful-paint')[0];
+      if (paint) resolve(paint.startTime);
+    }).observe({ type: 'paint', buffered: true });
+  }));
+  await context.close();
+  return time;
+}
+
+// Plays rounds inside the page: each answer is a wrong one, so the game never ends.
+const playRounds = (page, rounds) => page.evaluate((rounds) => {
+  for (let round = 0; round < rounds; ++round) {
+    const buttons = document.querySelectorAll('#Form1 button.color');
+    const name = buttons[0].getAttribute('aria-label');
+    const tens = document.querySelectorAll(`#Form1 [role=gridcell][aria-label="${name}"]`).length === 10;
+    buttons[tens ? 1 : 0].click();
+  }
+}, rounds);
+
+// Per change, milliseconds from making it to the end of the frame that paints it. The frame
+// clock runs at 60 Hz however chromium is started, so counting whole frames would time the
+// clock: the change is made at the start of a frame, in its animation callback, and a task
+// queued there runs once that frame's style, layout and paint are done.
+const timeChanges = (page, kind, count) => page.evaluate(async ({ kind, count }) => {
+  const panel = document.getElementById('Form1');
+  const change = (i) => {
+    if (kind === 'click') {
+      const buttons = document.querySelectorAll('#Form1 button.color');
+      const name = buttons[0].getAttribute('aria-label');
+      const tens = document.querySelectorAll(`#Form1 [role=gridcell][aria-label="${name}"]`).length === 10;
+      buttons[tens ? 1 : 0].click();
+    } else {
+      // A plain repaint of the whole panel: its background, one step off grey and back.
+      panel.style.backgroundColor = i % 2 ? '#c0c0c0' : '#c0c0c1';
+    }
+  };
+  const times = [];
+  for (let i = 0; i < count; ++i) {
+    times.push(await new Promise((resolve) => requestAnimationFrame(() => {
+      const started = performance.now();
+      change(i);
+      const painted = new MessageChannel();
+      painted.port1.onmessage = () => resolve(performance.now() - started);
+      painted.port2.postMessage(null);
+    })));
+  }
+  return times;
+}, { kind, count });
+
+async function memory(page) {
+  return page.evaluate(() => {
+    gc();
+    return { heap: performance.memory.usedJSHeapSize, wasm: Module.HEAP8.length };
+  });
+}
+
+async function main() {
+  const game = await serve(site);
+  const empty = await serve(emptySite);
+  // Frames as fast as the page can make them, so a frame's time is its own work.
+  const browser = await launch(['--disable-frame-rate-limit', '--disable-gpu-vsync']);
+  try {
+    const gamePaints = [];
+    const emptyPaints = [];
+    for (let run = 0; run < NAVIGATIONS; ++run) {
+      gamePaints.push(await firstPaint(browser, game.url));
+      emptyPaints.push(await firstPaint(browser, empty.url));
+    }
+    console.log('transfer_bytes', transferred(site, [...new Set(game.requests)]));
+    console.log('empty_transfer_bytes', transferred(emptySite, [...new Set(empty.requests)]));
+    console.log('first_paint_ms', median(gamePaints).toFixed(2));
+    console.log('empty_first_paint_ms', median(emptyPaints).toFixed(2));
+
+    const context = await browser.newContext();
+    const page = await context.newPage();
+    await page.goto(game.url);
+    await page.waitForSelector('#Form1 button.color >> nth=10');
+    const clicks = await timeChanges(page, 'click', CLICKS);
+    const repaints = await timeChanges(page, 'repaint', CLICKS);
+    console.log('click_median_ms', median(clicks).toFixed(3));
+    console.log('click_p99_ms', percentile99(clicks).toFixed(3));
+    console.log('repaint_median_ms', median(repaints).toFixed(3));
+
+    await playRounds(page, 1000 - CLICKS);
+    const at1000 = await memory(page);
+    for (let played = 1000; played < 10000; played += 1000) await playRounds(page, 1000);
+    const at10000 = await memory(page);
+    console.log('js_heap_1000_bytes', at1000.heap);
+    console.log('js_heap_10000_bytes', at10000.heap);
+    console.log('wasm_memory_1000_bytes', at1000.wasm);
+    console.log('wasm_memory_10000_bytes', at10000.wasm);
+    const lost = await page.evaluate(() => document.querySelectorAll('#Form1 .score')[0].textContent);
+    console.log('rounds_lost', lost.replace(/\D/g, ''));
+    await context.close();
+  } finally {
+    await browser.close();
+    await game.close();
+    await empty.close();
+  }
+}
+
+main().catch((error) => {
+  console.error(error);
+  process.exit(1);
+});
