@@ -153,7 +153,14 @@ var Form1Page = (function () {
         square = squares[index] = document.createElement('div');
         square.className = 'square';
         square.setAttribute('role', 'gridcell');
-        rowOf(row).appendChild(square);
+        square.column = column;
+        // A row lists its cells by column: that order is what assistive technology reads.
+        var cells = rowOf(row);
+        var next = cells.lastChild;
+        while (next && next.previousSibling && next.previousSibling.column > column) {
+          next = next.previousSibling;
+        }
+        cells.insertBefore(square, next && next.column > column ? next : null);
       }
       square.setAttribute('aria-label', name);
       place(square, left, top, right, bottom, color);

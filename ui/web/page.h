@@ -11,7 +11,8 @@ void tinzel_page_load(int width, int height, int backColor);
 void tinzel_page_label(int label, int left, int top, int right, int bottom, const char* caption);
 void tinzel_page_caption(int label, const char* caption);
 // Creates or updates one square or colour button. A square sits at `row` and `column` of
-// the board (from 1); a button carries `ringColor` for its focus ring.
+// the board (from 1), which order it among the cells; a button carries `ringColor` for its
+// focus ring.
 void tinzel_page_square(int index, int left, int top, int right, int bottom, int color,
                         const char* name, int row, int column, int visible);
 void tinzel_page_button(int index, int left, int top, int right, int bottom, int color,
