@@ -113,6 +113,7 @@ async function main() {
     console.log('click_median_ms', median(clicks).toFixed(3));
     console.log('click_p99_ms', percentile99(clicks).toFixed(3));
     console.log('repaint_median_ms', median(repaints).toFixed(3));
+    console.log('repaint_p99_ms', percentile99(repaints).toFixed(3));
 
     await playRounds(page, 1000 - CLICKS);
     const at1000 = await memory(page);
