@@ -94,6 +94,15 @@ describe('the page', () => {
     });
   }
 
+  test('scales the whole window down to fit a phone\'s screen', async () => {
+    const { context, page } = await openGame(browser, server.url, { viewport: { width: 360, height: 640 } });
+    const box = await page.locator('#window').boundingBox();
+    const panel = await page.locator('#Form1').boundingBox();
+    assert.ok(box.x >= 0 && box.x + box.width <= 360, `window at ${box.x}..${box.x + box.width}`);
+    assert.ok(Math.abs(panel.width / panel.height - 518 / 295) < 0.01, 'in proportion');
+    await context.close();
+  });
+
   test('answers by mouse and keyboard, keeps the focus across rounds, and ends after ten wins', async () => {
     const firstRequest = server.requests.length;
     const { context, page } = await openGame(browser, server.url);
