@@ -85,13 +85,17 @@ async function pixelsAt(page, clip, points) {
   }
 }
 
-// Opens the game and waits for its first board.
+// Opens the game and waits for its first board. `problems` collects what the page reports
+// as an error: a script's exception, a blocked load.
 async function openGame(browser, url, options = {}) {
   const context = await browser.newContext({ viewport: { width: 800, height: 500 }, ...options });
   const page = await context.newPage();
+  const problems = [];
+  page.on('pageerror', (error) => problems.push(error.message));
+  page.on('console', (message) => message.type() === 'error' && problems.push(message.text()));
   await page.goto(url);
   await page.waitForSelector('#Form1 button.color >> nth=10');
-  return { context, page };
+  return { context, page, problems };
 }
 
 module.exports = { serve, launch, pixelsAt, openGame };

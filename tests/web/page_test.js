@@ -105,7 +105,7 @@ describe('the page', () => {
 
   test('answers by mouse and keyboard, keeps the focus across rounds, and ends after ten wins', async () => {
     const firstRequest = server.requests.length;
-    const { context, page } = await openGame(browser, server.url);
+    const { context, page, problems } = await openGame(browser, server.url);
     assert.equal(await focusIndex(page), 0, 'the first button holds the focus');
     assert.deepEqual(await score(page), ['LOST: 0', 'WINS: 0']);
 
@@ -176,6 +176,7 @@ describe('the page', () => {
       localStorage.length, sessionStorage.length, (await indexedDB.databases()).length, (await caches.keys()).length,
     ]);
     assert.deepEqual(stored, [0, 0, 0, 0]);
+    assert.deepEqual(problems, []);
     await context.close();
   });
 
