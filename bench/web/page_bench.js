@@ -62,6 +62,22 @@ const timeChanges = (page, kind, count) => page.evaluate(async ({ kind, count })
       const name = buttons[0].getAttribute('aria-label');
       const tens = document.querySelectorAll(`#Form1 [role=gridcell][aria-label="${name}"]`).length === 10;
       buttons[tens ? 1 : 0].click();
+    } else if (kind === 'elements') {
+      // The floor of any page that makes a new board of elements a round: the same hundred
+      // squares and eleven buttons built by a plain script, with no game, in a panel of their
+      // own.
+      const floor = document.getElementById('floor') || document.body.appendChild(
+        Object.assign(document.createElement('div'), { id: 'floor', className: 'form' }));
+      floor.style.cssText = 'width:518px;height:295px';
+      floor.textContent = '';
+      for (let k = 0; k < 111; ++k) {
+        const element = document.createElement(k < 100 ? 'div' : 'button');
+        element.className = k < 100 ? 'square' : 'color';
+        element.style.cssText = k < 100
+          ? `left:${(k % 10) * 33}px;top:${Math.floor(k / 10) * 29}px;width:33px;height:29px;background-color:#ff4040`
+          : `left:328px;top:${(k - 100) * 27}px;width:73px;height:27px;background-color:#40ff40`;
+        floor.appendChild(element);
+      }
     } else {
       // A plain repaint of the whole panel: its background, one step off grey and back.
       panel.style.backgroundColor = i % 2 ? '#c0c0c0' : '#c0c0c1';
@@ -110,11 +126,15 @@ async function main() {
     await page.waitForSelector('#Form1 button.color >> nth=10');
     const clicks = await timeChanges(page, 'click', CLICKS);
     const repaints = await timeChanges(page, 'repaint', CLICKS);
+    const floors = await timeChanges(page, 'elements', CLICKS);
     console.log('click_median_ms', median(clicks).toFixed(3));
     console.log('click_p99_ms', percentile99(clicks).toFixed(3));
     console.log('repaint_median_ms', median(repaints).toFixed(3));
     console.log('repaint_p99_ms', percentile99(repaints).toFixed(3));
+    console.log('elements_median_ms', median(floors).toFixed(3));
+    console.log('elements_p99_ms', percentile99(floors).toFixed(3));
 
+    await page.evaluate(() => document.getElementById('floor').remove());
     await playRounds(page, 1000 - CLICKS);
     const at1000 = await memory(page);
     for (let played = 1000; played < 10000; played += 1000) await playRounds(page, 1000);
