@@ -40,14 +40,19 @@ async function firstPaint(browser, url) {
   return time;
 }
 
-// Plays rounds inside the page: each answer is a wrong one, so the game never ends.
-const playRounds = (page, rounds) => page.evaluate((rounds) => {
-  for (let round = 0; round < rounds; ++round) {
+// Gives the page `answerWrongly()`: a click on a button whose colour is not on ten squares,
+// so the game never ends however many rounds are played.
+const teachWrongAnswers = (page) => page.evaluate(() => {
+  window.answerWrongly = () => {
     const buttons = document.querySelectorAll('#Form1 button.color');
     const name = buttons[0].getAttribute('aria-label');
     const tens = document.querySelectorAll(`#Form1 [role=gridcell][aria-label="${name}"]`).length === 10;
     buttons[tens ? 1 : 0].click();
-  }
+  };
+});
+
+const playRounds = (page, rounds) => page.evaluate((rounds) => {
+  for (let round = 0; round < rounds; ++round) answerWrongly();
 }, rounds);
 
 // Per change, milliseconds from making it to the end of the frame that paints it. The frame
@@ -58,10 +63,7 @@ const timeChanges = (page, kind, count) => page.evaluate(async ({ kind, count })
   const panel = document.getElementById('Form1');
   const change = (i) => {
     if (kind === 'click') {
-      const buttons = document.querySelectorAll('#Form1 button.color');
-      const name = buttons[0].getAttribute('aria-label');
-      const tens = document.querySelectorAll(`#Form1 [role=gridcell][aria-label="${name}"]`).length === 10;
-      buttons[tens ? 1 : 0].click();
+      answerWrongly();
     } else if (kind === 'elements') {
       // The floor of any page that makes a new board of elements a round: the same hundred
       // squares and eleven buttons built by a plain script, with no game, in a panel of their
@@ -124,6 +126,7 @@ async function main() {
     const page = await context.newPage();
     await page.goto(game.url);
     await page.waitForSelector('#Form1 button.color >> nth=10');
+    await teachWrongAnswers(page);
     const clicks = await timeChanges(page, 'click', CLICKS);
     const repaints = await timeChanges(page, 'repaint', CLICKS);
     const floors = await timeChanges(page, 'elements', CLICKS);
