@@ -12,6 +12,8 @@
 #include "game/game_error.h"
 #include "game/palette.h"
 #include "ui/form_runtime.h"
+#include "ui/fresh_presses.h"
+#include "ui/score_fit.h"
 
 namespace tinzel {
 namespace {
@@ -199,6 +201,37 @@ TEST(FormRuntime, NoExceptionOfAnyKindLeavesTheBoundaryAndTheCloseBoxEndsWithZer
     closed.runtime.close();
     EXPECT_EQ(closed.view.calls.back(), "finished 0");
     EXPECT_EQ(std::count(closed.view.calls.begin(), closed.view.calls.end(), "finished 0"), 1);
+}
+
+TEST(FreshPresses, AHeldKeyActsOnceAndARestartDisownsTheKeysAlreadyDown) {
+    FreshPresses presses;
+    EXPECT_TRUE(presses.down('\r', false));
+    EXPECT_FALSE(presses.down('\r', true));
+    EXPECT_FALSE(presses.down('\r', true));
+    // A message opens while Enter is still held: neither its repeats nor its release act.
+    presses.restart();
+    EXPECT_FALSE(presses.down('\r', true));
+    EXPECT_FALSE(presses.up('\r'));
+    // A press that begins while the message is shown does.
+    EXPECT_TRUE(presses.down('\r', false));
+    EXPECT_TRUE(presses.up('\r'));
+    EXPECT_FALSE(presses.up('\r'));
+}
+
+// A monospaced face whose advance is 0.6 of its size, at 96 pixels to the inch.
+double monospaceWidth(std::string_view text, double points) {
+    return static_cast<double>(text.size()) * 0.6 * points * 96.0 / 72.0;
+}
+
+TEST(ScoreFit, KeepsTheDesignSizeShrinksByHalfPointsToFitAndStopsAtTheSmallest) {
+    EXPECT_EQ(fitScoreFont(103, "WINS: 0", monospaceWidth), design::kScoreFontPoints);
+    // 13 characters fit in 103 pixels up to 9.90 points: 9.5 is the largest half-point step.
+    EXPECT_EQ(fitScoreFont(103, "LOST: 1234567", monospaceWidth), 9.5);
+    EXPECT_LE(
+        monospaceWidth("LOST: 2147483647", fitScoreFont(103, "LOST: 2147483647", monospaceWidth)),
+        103);
+    EXPECT_EQ(fitScoreFont(10, "LOST: 2147483647", monospaceWidth),
+              design::kSmallestScoreFontPoints);
 }
 
 }  // namespace

@@ -38,8 +38,15 @@ inline constexpr std::string_view kLabel2Caption = "Label2";
 inline constexpr std::string_view kSquareCaption = " ";
 
 // The score labels' font; where it is missing a front end substitutes an OCR-A face, then
-// any bold monospace face.
+// any bold monospace face. A count too long for its label shrinks it (ui/score_fit.h), down
+// to the smallest size that still reads.
 inline constexpr std::string_view kScoreFontFamily = "OCR A Extended";
 inline constexpr int kScoreFontPoints = 12;
+inline constexpr double kSmallestScoreFontPoints = 5.5;
+
+// The colour buttons' look, the same in every window: a dark edge, and the focus ring drawn
+// this many pixels inside it, in the colour ui/focus_ring.h picks for the button's fill.
+inline constexpr ColorValue kButtonEdgeColor = 0x00404040;
+inline constexpr int kFocusRingInset = 4;
 
 }  // namespace tinzel::design

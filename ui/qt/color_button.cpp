@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "ui/focus_ring.h"
+#include "ui/form_design.h"
 #include "ui/qt/palette_colors.h"
 
 namespace tinzel::qt {
@@ -35,13 +36,14 @@ void ColorButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect area = rect();
     painter.fillRect(area, fill_);
-    const QColor edge = isDown() ? contrastingColor(fill_) : QColor(64, 64, 64);
+    const QColor edge = isDown() ? contrastingColor(fill_) : toQColor(design::kButtonEdgeColor);
     painter.setPen(QPen(edge, isDown() ? 2 : 1));
     painter.drawRect(area.adjusted(0, 0, -1, -1));
     if (hasFocus()) {
         QPen ring(contrastingColor(fill_), 2, Qt::DotLine);
         painter.setPen(ring);
-        painter.drawRect(area.adjusted(4, 4, -5, -5));
+        const int inset = design::kFocusRingInset;
+        painter.drawRect(area.adjusted(inset, inset, -inset - 1, -inset - 1));
     }
 }
 
@@ -49,7 +51,7 @@ void ColorButton::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            if (!event->isAutoRepeat()) {
+            if (presses_.down(event->key(), event->isAutoRepeat())) {
                 click();
             }
             return;
@@ -62,6 +64,13 @@ void ColorButton::keyPressEvent(QKeyEvent* event) {
         default:
             QAbstractButton::keyPressEvent(event);
     }
+}
+
+void ColorButton::keyReleaseEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat()) {
+        presses_.up(event->key());
+    }
+    QAbstractButton::keyReleaseEvent(event);
 }
 
 }  // namespace tinzel::qt

@@ -4,6 +4,8 @@
 #include <QAbstractButton>
 #include <QColor>
 
+#include "ui/fresh_presses.h"
+
 namespace tinzel::qt {
 
 // Activated by a mouse click, Space, Return or Enter; Up and Down ask for the focus to move
@@ -26,10 +28,12 @@ class ColorButton : public QAbstractButton {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
   private:
     int index_;
     QColor fill_;
+    FreshPresses presses_;
 };
 
 }  // namespace tinzel::qt

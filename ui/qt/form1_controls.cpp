@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "ui/qt/palette_colors.h"
+#include "ui/score_fit.h"
 
 namespace tinzel::qt {
 
@@ -23,23 +24,21 @@ void setBackground(QWidget* widget, const QColor& color) {
     widget->setAutoFillBackground(true);
 }
 
-// Shrinks the score font just enough for a long count to fit inside its label. A framed
-// label with no indent of its own sets its text in by half an "x" of its font, so that indent
-// shrinks with the font too.
+// A framed label with no indent of its own sets its text in by half an "x" of its font, so
+// that indent shrinks with the font too.
 void fitText(QLabel* label, const QFont& designFont) {
     const int room = label->contentsRect().width() - 2 * label->margin();
     QFont font = designFont;
-    const auto width = [&] {
+    const auto width = [&](std::string_view text, double points) {
+        font.setPointSizeF(points);
         const QFontMetrics metrics(font);
         const int indent = label->indent() >= 0 ? label->indent()
                            : label->frameWidth() > 0
                                ? metrics.horizontalAdvance(QLatin1Char('x')) / 2
                                : 0;
-        return indent + metrics.horizontalAdvance(label->text());
+        return static_cast<double>(indent + metrics.horizontalAdvance(toQString(text)));
     };
-    while (font.pointSizeF() > 6.0 && width() > room) {
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    }
+    font.setPointSizeF(fitScoreFont(room, label->text().toStdString(), width));
     label->setFont(font);
 }
 

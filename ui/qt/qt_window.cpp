@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
+
+#include "ui/fresh_presses.h"
 
 namespace tinzel::qt {
 
@@ -11,6 +14,33 @@ namespace {
 QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// Keeps from a message box the keys that went down before it opened, and every repeat.
+class MessageKeys : public QObject {
+  public:
+    explicit MessageKeys(QWidget* box) : box_(box) { presses_.restart(); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* target = qobject_cast<QWidget*>(watched);
+        if (target == nullptr || (target != box_ && !box_->isAncestorOf(target))) {
+            return false;
+        }
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            return !presses_.down(key->key(), key->isAutoRepeat());
+        }
+        if (event->type() == QEvent::KeyRelease) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            return !key->isAutoRepeat() && !presses_.up(key->key());
+        }
+        return false;
+    }
+
+  private:
+    QWidget* box_;
+    FreshPresses presses_;
+};
 
 }  // namespace
 
@@ -88,7 +118,10 @@ void QtWindow::focusButton(int index) {
 void QtWindow::showMessage(std::string_view text, bool isError) {
     QMessageBox box(isError ? QMessageBox::Critical : QMessageBox::NoIcon,
                     toQString(design::kApplicationTitle), toQString(text), QMessageBox::Ok);
+    MessageKeys keys(&box);
+    qApp->installEventFilter(&keys);
     box.exec();
+    qApp->removeEventFilter(&keys);
 }
 
 void QtWindow::finished(int exitStatus) {

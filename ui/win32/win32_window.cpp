@@ -1,10 +1,14 @@
 #include "ui/win32/win32_window.h"
 
+#include <cmath>
 #include <string>
+#include <utility>
 
 #include "game/form1_module.h"
 #include "game/game_error.h"
 #include "game/palette.h"
+#include "ui/fresh_presses.h"
+#include "ui/score_fit.h"
 #include "ui/twips.h"
 
 namespace tinzel::win32 {
@@ -29,10 +33,40 @@ std::wstring widen(std::string_view text) {
     throw GameError(GameError::Kind::WindowOperationFailed, what);
 }
 
-void reportError(std::string_view text) {
+// The keys of the message box that is open: it takes only those pressed while it is shown.
+FreshPresses* messageKeys = nullptr;
+
+LRESULT CALLBACK filterMessageKeys(int code, WPARAM wParam, LPARAM lParam) {
+    if (code >= 0 && messageKeys != nullptr) {
+        const auto& message = *reinterpret_cast<const MSG*>(lParam);
+        const bool repeated = (message.lParam & (1 << 30)) != 0;
+        const auto key = static_cast<int>(message.wParam);
+        if ((message.message == WM_KEYDOWN && !messageKeys->down(key, repeated)) ||
+            (message.message == WM_CHAR && repeated) ||
+            (message.message == WM_KEYUP && !messageKeys->up(key))) {
+            return TRUE;
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// A modal message box, titled with the application's title, that a key held down through
+// what opened it cannot dismiss.
+void showMessageBox(HWND owner, std::string_view text, UINT style) {
     const std::wstring wide = widen(text);
     const std::wstring title = widen(design::kApplicationTitle);
-    MessageBoxW(nullptr, wide.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
+    FreshPresses keys;
+    FreshPresses* outer = std::exchange(messageKeys, &keys);
+    HHOOK hook = SetWindowsHookExW(WH_MSGFILTER, &filterMessageKeys, nullptr, GetCurrentThreadId());
+    MessageBoxW(owner, wide.c_str(), title.c_str(), style);
+    if (hook != nullptr) {
+        UnhookWindowsHookEx(hook);
+    }
+    messageKeys = outer;
+}
+
+void reportError(std::string_view text) {
+    showMessageBox(nullptr, text, MB_OK | MB_ICONERROR);
 }
 
 // The DPI of the whole desktop, which the system's own metrics are given in.
@@ -96,18 +130,54 @@ Win32Window::~Win32Window() {
         SetWindowLongPtrW(frame_, GWLP_USERDATA, 0);
         DestroyWindow(frame_);
     }
-    DeleteObject(scoreFont_);
+    deleteFonts(scoreFonts_);
     DeleteObject(labelFont_);
     for (auto& [color, handle] : brushes_) {
         DeleteObject(handle);
     }
 }
 
+void Win32Window::deleteFonts(std::map<int, HFONT>& fonts) {
+    for (auto& [halfPoints, font] : fonts) {
+        DeleteObject(font);
+    }
+    fonts.clear();
+}
+
+HFONT Win32Window::scoreFont(double points) {
+    const int halfPoints = static_cast<int>(std::lround(points * 2));
+    auto found = scoreFonts_.find(halfPoints);
+    if (found == scoreFonts_.end()) {
+        const std::wstring family = widen(design::kScoreFontFamily);
+        const int height = -static_cast<int>(std::lround(halfPoints * dpi_ / 144.0));
+        HFONT font = CreateFontW(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                 FIXED_PITCH | FF_MODERN, family.c_str());
+        found = scoreFonts_.emplace(halfPoints, font).first;
+    }
+    return found->second;
+}
+
+// The label's font for its whole caption to fit inside its frame.
+void Win32Window::fitScore(ScoreLabel label) {
+    HWND control = scoreLabel(label);
+    RECT inside;
+    GetClientRect(control, &inside);
+    HDC context = GetDC(control);
+    const auto width = [&](std::string_view text, double points) {
+        const HGDIOBJ previous = SelectObject(context, scoreFont(points));
+        const std::wstring wide = widen(text);
+        SIZE extent{};
+        GetTextExtentPoint32W(context, wide.c_str(), static_cast<int>(wide.size()), &extent);
+        SelectObject(context, previous);
+        return static_cast<double>(extent.cx);
+    };
+    const double points = fitScoreFont(inside.right, model_->caption(label), width);
+    ReleaseDC(control, context);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(scoreFont(points)), TRUE);
+}
+
 void Win32Window::createFonts() {
-    const std::wstring family = widen(design::kScoreFontFamily);
-    scoreFont_ = CreateFontW(-MulDiv(design::kScoreFontPoints, dpi_, 72), 0, 0, 0, FW_BOLD, FALSE,
-                             FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, family.c_str());
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
@@ -130,7 +200,8 @@ void Win32Window::fitClientArea() {
 
 void Win32Window::changeDpi(int dpi, const RECT& suggested) {
     dpi_ = dpi;
-    const HFONT oldScoreFont = scoreFont_;
+    std::map<int, HFONT> oldScoreFonts;
+    oldScoreFonts.swap(scoreFonts_);
     const HFONT oldLabelFont = labelFont_;
     createFonts();
     SetWindowPos(frame_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
@@ -140,9 +211,8 @@ void Win32Window::changeDpi(int dpi, const RECT& suggested) {
         place(wins_, design::kWins);
         place(losses_, design::kLosses);
         place(label2_, design::kLabel2);
-        for (HWND label : {wins_, losses_}) {
-            SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(scoreFont_), TRUE);
-        }
+        fitScore(ScoreLabel::Wins);
+        fitScore(ScoreLabel::Losses);
         SendMessageW(label2_, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_), TRUE);
         for (int index = 0; index < static_cast<int>(buttons_.size()); ++index) {
             if (buttons_[static_cast<std::size_t>(index)] != nullptr) {
@@ -152,7 +222,7 @@ void Win32Window::changeDpi(int dpi, const RECT& suggested) {
         }
     }
     InvalidateRect(frame_, nullptr, FALSE);
-    DeleteObject(oldScoreFont);
+    deleteFonts(oldScoreFonts);
     DeleteObject(oldLabelFont);
 }
 
@@ -242,11 +312,11 @@ HWND Win32Window::createLabel(const design::TwipsRect& twips, std::string_view c
                               bool bordered) {
     const std::wstring text = widen(caption);
     const RECT area = pixels(twips);
-    HWND label = CreateWindowExW(
-        0, L"STATIC", text.c_str(),
-        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFT | (bordered ? WS_BORDER : 0), area.left,
-        area.top, area.right - area.left, area.bottom - area.top, frame_, nullptr, instance_,
-        nullptr);
+    HWND label = CreateWindowExW(0, L"STATIC", text.c_str(),
+                                 WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS |
+                                     (bordered ? WS_BORDER | SS_LEFTNOWORDWRAP : SS_LEFT),
+                                 area.left, area.top, area.right - area.left,
+                                 area.bottom - area.top, frame_, nullptr, instance_, nullptr);
     if (label == nullptr) {
         fail("Cannot create a label");
     }
@@ -319,10 +389,10 @@ void Win32Window::loaded(const FormModel& model) {
     model_ = &model;
     createButton(0);
     losses_ = createLabel(design::kLosses, model.caption(ScoreLabel::Losses), true);
-    SendMessageW(losses_, WM_SETFONT, reinterpret_cast<WPARAM>(scoreFont_), FALSE);
     label2_ = createLabel(design::kLabel2, design::kLabel2Caption, false);
     wins_ = createLabel(design::kWins, model.caption(ScoreLabel::Wins), true);
-    SendMessageW(wins_, WM_SETFONT, reinterpret_cast<WPARAM>(scoreFont_), FALSE);
+    fitScore(ScoreLabel::Losses);
+    fitScore(ScoreLabel::Wins);
 }
 
 void Win32Window::invalidate(const design::TwipsRect& twips) {
@@ -370,6 +440,7 @@ void Win32Window::elementChanged(ControlArray array, int index, ElementChange ch
 void Win32Window::captionChanged(ScoreLabel label) {
     const std::wstring wide = widen(model_->caption(label));
     SetWindowTextW(scoreLabel(label), wide.c_str());
+    fitScore(label);
 }
 
 void Win32Window::unloaded() {
@@ -424,9 +495,7 @@ void Win32Window::showMessage(std::string_view text, bool isError) {
         reportError(text);
         return;
     }
-    const std::wstring wide = widen(text);
-    const std::wstring title = widen(design::kApplicationTitle);
-    MessageBoxW(IsWindowVisible(frame_) ? frame_ : nullptr, wide.c_str(), title.c_str(), MB_OK);
+    showMessageBox(IsWindowVisible(frame_) ? frame_ : nullptr, text, MB_OK);
 }
 
 void Win32Window::finished(int exitStatus) {
@@ -469,15 +538,15 @@ void Win32Window::drawButton(const DRAWITEMSTRUCT& item) {
                                  : Palette[0];
     RECT area = item.rcItem;
     FillRect(item.hDC, &area, brush(color));
-    FrameRect(item.hDC, &area, brush(0x00404040));
+    FrameRect(item.hDC, &area, brush(design::kButtonEdgeColor));
     if ((item.itemState & ODS_SELECTED) != 0) {
         InflateRect(&area, -1, -1);
-        FrameRect(item.hDC, &area, brush(0x00404040));
+        FrameRect(item.hDC, &area, brush(design::kButtonEdgeColor));
     }
     if ((item.itemState & ODS_FOCUS) != 0) {
         // Drawn by inverting, so it shows on every colour of the palette.
         RECT ring = item.rcItem;
-        InflateRect(&ring, -4, -4);
+        InflateRect(&ring, -design::kFocusRingInset, -design::kFocusRingInset);
         DrawFocusRect(item.hDC, &ring);
     }
 }
@@ -491,10 +560,13 @@ bool Win32Window::translateKeyboard(MSG& message) {
     if (index >= 0 && message.wParam == VK_RETURN) {
         // Enter answers with the focused button, as Space does; a held key answers once.
         const bool repeated = (message.lParam & (1 << 30)) != 0;
-        if (!repeated) {
+        if (buttonKeys_.down(VK_RETURN, repeated)) {
             SendMessageW(message.hwnd, BM_CLICK, 0, 0);
         }
         return true;
+    }
+    if (message.message == WM_KEYUP && message.wParam == VK_RETURN) {
+        buttonKeys_.up(VK_RETURN);
     }
     return IsDialogMessageW(frame_, &message) != FALSE;
 }

@@ -13,6 +13,7 @@
 
 #include "ui/form_runtime.h"
 #include "ui/form_view.h"
+#include "ui/fresh_presses.h"
 
 namespace tinzel::win32 {
 
@@ -63,6 +64,9 @@ class Win32Window final : public FormView {
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
     void createFonts();
+    HFONT scoreFont(double points);
+    static void deleteFonts(std::map<int, HFONT>& fonts);
+    void fitScore(ScoreLabel label);
     void fitClientArea();
     // The window went to a screen of another DPI: everything is laid out again at the new one.
     void changeDpi(int dpi, const RECT& suggested);
@@ -81,9 +85,12 @@ class Win32Window final : public FormView {
     FormRuntime& runtime_;
     HWND frame_ = nullptr;
     int dpi_ = 96;
-    HFONT scoreFont_ = nullptr;
+    // The score font at each size a caption has needed, by half points.
+    std::map<int, HFONT> scoreFonts_;
     HFONT labelFont_ = nullptr;
     std::map<ColorValue, HBRUSH> brushes_;
+    // Enter on the colour buttons: one answer a press.
+    FreshPresses buttonKeys_;
     // The button the player was on when the window lost the focus to another program.
     int focusOnReturn_ = 0;
 
