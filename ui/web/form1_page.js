@@ -18,6 +18,8 @@ var Form1Page = (function () {
   var buttons = [];
   var ended = false;
   var endStatus = 0;
+  // The window's outer width in CSS pixels, known from the design: the panel and its frame.
+  var frameWidth = 0;
 
   function hex(rgb) {
     return '#' + (0x1000000 | rgb).toString(16).slice(1);
@@ -29,28 +31,17 @@ var Form1Page = (function () {
         'px;height:' + (bottom - top) + 'px' + (color === undefined ? '' : ';background-color:' + hex(color));
   }
 
-  // A long count shrinks the score font until the whole text fits inside its frame. The face
-  // is monospaced, so the size found for one length of text holds for every text that long:
-  // measuring (which lays the page out) happens only for a length not seen before.
-  var fittedSizes = {};
-  function fit(label) {
-    if (!label.classList.contains('score') || panel.hidden) {
-      return;
-    }
-    var length = label.textContent.length;
-    var size = fittedSizes[length];
-    if (size === undefined) {
-      size = 16;
-      label.style.fontSize = '';
-      while (size > 8 && label.scrollWidth > label.clientWidth) {
-        size -= 0.5;
-        label.style.fontSize = size + 'px';
-      }
-      if (document.fonts.status === 'loaded') {
-        fittedSizes[length] = size;
-      }
-    }
-    label.style.fontSize = size === 16 ? '' : size + 'px';
+  // The score font as the game's fitting rule sized it; 0 keeps the style sheet's.
+  function setFontSize(label, fontSize) {
+    label.style.fontSize = fontSize > 0 ? fontSize + 'px' : '';
+  }
+
+  // Widths in the score face, measured off the page: nothing is laid out for them.
+  var measuring = document.createElement('canvas').getContext('2d');
+  function scoreWidth(text, fontSize) {
+    measuring.font = 'bold ' + fontSize + 'px "OCR A Extended", monospace';
+    // The label sets its text in by half a digit (padding-left: 0.5ch).
+    return measuring.measureText(text).width + measuring.measureText('0').width / 2;
   }
 
   // The board as a grid of rows, so that assistive technology can walk it cell by cell.
@@ -83,6 +74,14 @@ var Form1Page = (function () {
     document.body.dataset.exitStatus = String(endStatus);
   }
 
+  // Only the colour buttons take the focus: a press anywhere else on the window (a square,
+  // a label, the panel, the caption bar) leaves it on its button, as on the desktop.
+  windowFrame.addEventListener('mousedown', function (event) {
+    if (buttonIndex(event.target) < 0) {
+      event.preventDefault();
+    }
+  });
+
   panel.addEventListener('click', function (event) {
     var index = buttonIndex(event.target);
     if (index >= 0 && !ended) {
@@ -98,8 +97,38 @@ var Form1Page = (function () {
     if (event.key === 'ArrowUp' || event.key === 'ArrowDown') {
       event.preventDefault();
       Module['_tinzel_step_focus'](index, event.key === 'ArrowUp' ? -1 : 1);
-    } else if (event.key === 'Enter' && event.repeat) {
+    } else if (event.key === 'Enter' && !keyActs(false, true, event)) {
       // One answer a press, as with Space: a held Enter does not answer round after round.
+      event.preventDefault();
+    }
+  });
+  panel.addEventListener('keyup', function (event) {
+    keyActs(false, false, event);
+  });
+
+  document.getElementById('close-box').addEventListener('click', function () {
+    if (!ended) {
+      Module['_tinzel_close']();
+    }
+  });
+
+  // Whether a key may act, by the game's rule: once a press, and on the message only if it
+  // went down while the message was shown. A page whose program never loaded has only the
+  // browser's own repeat to go by.
+  function keyActs(onMessage, down, event) {
+    var decide = Module['_tinzel_key_acts'];
+    if (!decide) {
+      return !event.repeat;
+    }
+    return decide(onMessage ? 1 : 0, down ? 1 : 0, event.keyCode, event.repeat ? 1 : 0) !== 0;
+  }
+  dialog.addEventListener('keydown', function (event) {
+    if (!keyActs(true, true, event)) {
+      event.preventDefault();
+    }
+  });
+  dialog.addEventListener('keyup', function (event) {
+    if (!keyActs(true, false, event)) {
       event.preventDefault();
     }
   });
@@ -110,25 +139,72 @@ var Form1Page = (function () {
     }
   });
 
-  // The window keeps its size from round to round: it is fitted when first shown and when the
-  // screen changes, not every round (measuring it lays the page out).
-  var fittedToScreen = false;
+  // The window is scaled down to a narrow screen from the viewport's width and the design's,
+  // so it is right from the first board, whenever the screen changes, without measuring.
   function fitToScreen() {
-    fittedToScreen = true;
-    var room = document.documentElement.clientWidth - 16;
-    var scale = Math.min(1, room / windowFrame.offsetWidth);
-    windowFrame.style.transform = scale < 1 ? 'scale(' + scale + ')' : '';
+    if (frameWidth > 0) {
+      var scale = Math.min(1, (window.innerWidth - 16) / frameWidth);
+      windowFrame.style.transform = scale < 1 ? 'scale(' + scale + ')' : '';
+    }
   }
   window.addEventListener('resize', fitToScreen);
 
+  function showMessage(text, isError) {
+    dialog.classList.toggle('error', !!isError);
+    dialogText.textContent = text;
+    if (!dialog.open) {
+      dialog.showModal();
+    }
+  }
+
+  // The page itself failed (its WebAssembly missing or refused, an abort, a script's
+  // exception): reported as the game reports an error, then the game is over with status 1.
+  function fail(what) {
+    if (ended && endStatus !== 0) {
+      return;
+    }
+    ended = true;
+    endStatus = 1;
+    windowFrame.hidden = true;
+    showMessage('Tinzel could not go on in this browser:\n\n' + what, true);
+  }
+  Module['onAbort'] = function (what) {
+    fail(String(what));
+  };
+  window.addEventListener('error', function (event) {
+    fail(event.message);
+  });
+  window.addEventListener('unhandledrejection', function (event) {
+    fail(String(event.reason));
+  });
+  // The score labels are sized in their own face: the game starts once it has loaded.
+  Module['preRun'] = [
+    function () {
+      addRunDependency('score font');
+      document.fonts.load('bold 16px "OCR A Extended"').then(
+        function () {
+          removeRunDependency('score font');
+        },
+        function () {
+          removeRunDependency('score font');
+        }
+      );
+    },
+  ];
+
   return {
-    load: function (width, height, backColor) {
+    load: function (width, height, backColor, edgeColor, ringInset) {
+      var root = document.documentElement.style;
+      root.setProperty('--edge', hex(edgeColor));
+      root.setProperty('--ring-inset', ringInset + 'px');
+      frameWidth = width + 2;
+      fitToScreen();
       panel.style.width = width + 'px';
       panel.style.height = height + 'px';
       panel.style.backgroundColor = hex(backColor);
       panel.hidden = true;
     },
-    label: function (id, left, top, right, bottom, caption) {
+    label: function (id, left, top, right, bottom, caption, fontSize) {
       var label = document.createElement('div');
       label.className = id === 1 ? 'label' : 'label score';
       label.textContent = caption;
@@ -136,12 +212,13 @@ var Form1Page = (function () {
         heard[id] = caption;
       }
       place(label, left, top, right, bottom);
+      setFontSize(label, fontSize);
       labels[id] = label;
       panel.appendChild(label);
     },
-    caption: function (id, caption) {
+    caption: function (id, caption, fontSize) {
       labels[id].textContent = caption;
-      fit(labels[id]);
+      setFontSize(labels[id], fontSize);
       if (heard[id] !== caption) {
         heard[id] = caption;
         scoreNews.textContent = caption;
@@ -192,13 +269,8 @@ var Form1Page = (function () {
     show: function (shown) {
       panel.hidden = !shown;
       windowFrame.hidden = !shown;
-      if (shown) {
-        labels.forEach(fit);
-        if (!fittedToScreen) {
-          fitToScreen();
-        }
-      }
     },
+    scoreWidth: scoreWidth,
     focusedButton: function () {
       return buttonIndex(document.activeElement);
     },
@@ -207,11 +279,7 @@ var Form1Page = (function () {
         buttons[index].focus({ preventScroll: true });
       }
     },
-    message: function (text, isError) {
-      dialog.classList.toggle('error', !!isError);
-      dialogText.textContent = text;
-      dialog.showModal();
-    },
+    message: showMessage,
     finished: function (status) {
       ended = true;
       endStatus = status;

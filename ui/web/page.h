@@ -6,10 +6,15 @@ extern "C" {
 
 enum PageLabel { kPageLosses = 0, kPageLabel2 = 1, kPageWins = 2 };
 
-// A new, empty panel with its design-time labels; the panel stays hidden.
-void tinzel_page_load(int width, int height, int backColor);
-void tinzel_page_label(int label, int left, int top, int right, int bottom, const char* caption);
-void tinzel_page_caption(int label, const char* caption);
+// A new, empty panel with its design-time labels; the panel stays hidden. `edgeColor` and
+// `ringInset` (pixels) are the colour buttons' look, which the style sheet takes from here.
+void tinzel_page_load(int width, int height, int backColor, int edgeColor, int ringInset);
+// A label; a score label's text is set at `fontSize` CSS pixels (0 for the default font).
+void tinzel_page_label(int label, int left, int top, int right, int bottom, const char* caption,
+                       double fontSize);
+void tinzel_page_caption(int label, const char* caption, double fontSize);
+// How wide `text` is in the score font at `fontSize` CSS pixels, with the score label's indent.
+double tinzel_page_score_width(const char* text, double fontSize);
 // Creates or updates one square or colour button. A square sits at `row` and `column` of
 // the board (from 1), which order it among the cells; a button carries `ringColor` for its
 // focus ring.

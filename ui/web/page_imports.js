@@ -1,13 +1,16 @@
 // The C++ side's calls into the page (ui/web/page.h), forwarded to Form1Page.
 mergeInto(LibraryManager.library, {
-  tinzel_page_load: function (width, height, backColor) {
-    Form1Page.load(width, height, backColor);
+  tinzel_page_load: function (width, height, backColor, edgeColor, ringInset) {
+    Form1Page.load(width, height, backColor, edgeColor, ringInset);
   },
-  tinzel_page_label: function (label, left, top, right, bottom, caption) {
-    Form1Page.label(label, left, top, right, bottom, UTF8ToString(caption));
+  tinzel_page_label: function (label, left, top, right, bottom, caption, fontSize) {
+    Form1Page.label(label, left, top, right, bottom, UTF8ToString(caption), fontSize);
   },
-  tinzel_page_caption: function (label, caption) {
-    Form1Page.caption(label, UTF8ToString(caption));
+  tinzel_page_caption: function (label, caption, fontSize) {
+    Form1Page.caption(label, UTF8ToString(caption), fontSize);
+  },
+  tinzel_page_score_width: function (text, fontSize) {
+    return Form1Page.scoreWidth(UTF8ToString(text), fontSize);
   },
   tinzel_page_square: function (index, left, top, right, bottom, color, name, row, column,
                                 visible) {

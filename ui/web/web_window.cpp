@@ -4,6 +4,7 @@
 
 #include "ui/color_name.h"
 #include "ui/focus_ring.h"
+#include "ui/score_fit.h"
 #include "ui/twips.h"
 #include "ui/web/page.h"
 
@@ -22,9 +23,26 @@ int toRgb(ColorValue color) {
     return (redOf(color) << 16) | (greenOf(color) << 8) | blueOf(color);
 }
 
-void addLabel(int label, const design::TwipsRect& twips, const std::string& caption) {
+// The score font's size in CSS pixels for `caption` to fit inside the label at `twips`,
+// within its one-pixel frame.
+double scoreFontSize(const design::TwipsRect& twips, const std::string& caption) {
     const PixelRect rect = cssPixels(twips);
-    tinzel_page_label(label, rect.left, rect.top, rect.right, rect.bottom, caption.c_str());
+    const auto cssPixelsAt = [](double points) { return points * kCssPixelsPerInch / 72.0; };
+    const auto width = [&](std::string_view text, double points) {
+        return tinzel_page_score_width(std::string(text).c_str(), cssPixelsAt(points));
+    };
+    return cssPixelsAt(fitScoreFont(rect.right - rect.left - 2, caption, width));
+}
+
+void addLabel(int label, const design::TwipsRect& twips, const std::string& caption,
+              double fontSize) {
+    const PixelRect rect = cssPixels(twips);
+    tinzel_page_label(label, rect.left, rect.top, rect.right, rect.bottom, caption.c_str(),
+                      fontSize);
+}
+
+const design::TwipsRect& scoreRect(ScoreLabel label) {
+    return label == ScoreLabel::Wins ? design::kWins : design::kLosses;
 }
 
 int pageLabel(ScoreLabel label) {
@@ -42,10 +60,14 @@ void WebWindow::loaded(const FormModel& model) {
     rendered_ = false;
     tinzel_page_load(twipsToPixels(design::kClientWidth, kCssPixelsPerInch),
                      twipsToPixels(design::kClientHeight, kCssPixelsPerInch),
-                     toRgb(design::kBackColor));
-    addLabel(kPageLosses, design::kLosses, model.caption(ScoreLabel::Losses));
-    addLabel(kPageLabel2, design::kLabel2, std::string(design::kLabel2Caption));
-    addLabel(kPageWins, design::kWins, model.caption(ScoreLabel::Wins));
+                     toRgb(design::kBackColor), toRgb(design::kButtonEdgeColor),
+                     design::kFocusRingInset);
+    // In the design's order: Losses, Label2, Wins.
+    const std::string& losses = model.caption(ScoreLabel::Losses);
+    addLabel(kPageLosses, design::kLosses, losses, scoreFontSize(design::kLosses, losses));
+    addLabel(kPageLabel2, design::kLabel2, std::string(design::kLabel2Caption), 0);
+    const std::string& wins = model.caption(ScoreLabel::Wins);
+    addLabel(kPageWins, design::kWins, wins, scoreFontSize(design::kWins, wins));
 }
 
 void WebWindow::renderElement(ControlArray array, int index) const {
@@ -71,7 +93,9 @@ void WebWindow::elementChanged(ControlArray array, int index, ElementChange,
 }
 
 void WebWindow::captionChanged(ScoreLabel label) {
-    tinzel_page_caption(pageLabel(label), model_->caption(label).c_str());
+    const std::string& caption = model_->caption(label);
+    tinzel_page_caption(pageLabel(label), caption.c_str(),
+                        scoreFontSize(scoreRect(label), caption));
 }
 
 void WebWindow::unloaded() {
@@ -113,7 +137,13 @@ void WebWindow::stepFocus(int index, int step) {
     }
 }
 
+bool WebWindow::keyActs(bool onMessage, bool down, int key, bool autoRepeat) {
+    FreshPresses& presses = onMessage ? messageKeys_ : buttonKeys_;
+    return down ? presses.down(key, autoRepeat) : presses.up(key);
+}
+
 void WebWindow::showMessage(std::string_view text, bool isError) {
+    messageKeys_.restart();
     tinzel_page_message(std::string(text).c_str(), isError);
 }
 

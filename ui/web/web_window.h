@@ -4,6 +4,7 @@
 
 #include "ui/form_runtime.h"
 #include "ui/form_view.h"
+#include "ui/fresh_presses.h"
 
 namespace tinzel::web {
 
@@ -28,9 +29,14 @@ class WebWindow final : public FormView {
     // Up (-1) or Down (+1) pressed on colour button `index`.
     void stepFocus(int index, int step);
 
+    // Whether a key going down or up may act, on a colour button or on the open message.
+    bool keyActs(bool onMessage, bool down, int key, bool autoRepeat);
+
   private:
     void renderElement(ControlArray array, int index) const;
 
+    FreshPresses buttonKeys_;
+    FreshPresses messageKeys_;
     const FormModel* model_ = nullptr;
     // Until a load is first shown its elements live only in the model: the page builds the
     // dealt board in one pass as it appears, and follows each change after that.
