@@ -1,5 +1,7 @@
-// The Windows window as the player meets it, driven with real window messages: the board,
-// answers by click and by Space, the old controls gone, focus, the end, and the layout.
+// What only the Windows window can get wrong, driven with real window messages: its controls'
+// ids and texts, the layout at the screen's DPI and after a DPI change, Tab, the old controls
+// gone, a long run, the icons and a window that cannot be made. What the player does and sees
+// is in the scenarios (tests/win32/scenario_test.cpp).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -106,45 +108,15 @@ struct MessageBoxAnswerer {
     UINT_PTR timer_;
 };
 
-TEST(Win32Window, StartsWithAFullBoardElevenButtonsAndZeroScores) {
+TEST(Win32Window, CaptionsTheWindowAndLabel2AndGivesEachButtonItsId) {
     RunningGame running;
     auto& window = running.window;
-    EXPECT_TRUE(IsWindowVisible(window.frame()));
     EXPECT_EQ(textOf(window.frame()), L"Form1");
-    EXPECT_EQ(textOf(window.scoreLabel(ScoreLabel::Wins)), L"WINS: 0");
-    EXPECT_EQ(textOf(window.scoreLabel(ScoreLabel::Losses)), L"LOST: 0");
     EXPECT_EQ(textOf(window.label2()), L"Label2");
     for (int k = 0; k <= 10; ++k) {
         EXPECT_TRUE(IsWindowVisible(window.colorButton(k))) << k;
         EXPECT_EQ(GetDlgCtrlID(window.colorButton(k)), Win32Window::kFirstButtonId + k);
     }
-}
-
-// What the player sees: the pixels on screen, read back from the window.
-TEST(Win32Window, TheScreenShowsThePaletteAndOneColourOnTenSquares) {
-    RunningGame running;
-    auto& window = running.window;
-    UpdateWindow(window.frame());
-    HDC screen = GetDC(window.frame());
-    std::array<int, kColorCount> seen{};
-    for (int index = 1; index <= 100; ++index) {
-        const RECT area = window.squareRect(index);
-        const COLORREF shown =
-            GetPixel(screen, (area.left + area.right) / 2, (area.top + area.bottom) / 2);
-        const auto found =
-            std::find(Palette.begin(), Palette.end(), static_cast<ColorValue>(shown));
-        ASSERT_NE(found, Palette.end()) << "square " << index << " shows " << std::hex << shown;
-        ++seen[static_cast<std::size_t>(found - Palette.begin())];
-    }
-    for (int k = 0; k <= 10; ++k) {
-        const RECT area = clientRectOf(window.colorButton(k));
-        EXPECT_EQ(
-            static_cast<ColorValue>(GetPixel(screen, area.left + 8, (area.top + area.bottom) / 2)),
-            Palette[static_cast<std::size_t>(k)]);
-    }
-    ReleaseDC(window.frame(), screen);
-    EXPECT_EQ(std::count(seen.begin(), seen.end(), 10), 1);
-    EXPECT_EQ(seen[static_cast<std::size_t>(running.tenColor())], 10);
 }
 
 void expectDesignLayout(const Win32Window& window, int dpi) {
@@ -208,7 +180,7 @@ TEST(Win32Window, AScreenOfAnotherDpiLaysTheWindowOutAgainForThisRoundAndTheNext
     expectDesignLayout(window, newDpi);
 }
 
-TEST(Win32Window, TabAndTheArrowKeysWalkTheColumnOfButtonsInOrder) {
+TEST(Win32Window, TabWalksTheColumnOfButtonsInOrderAndWrapsPastTheLabels) {
     RunningGame running;
     auto& window = running.window;
     const auto focusedButton = [] {
@@ -217,89 +189,30 @@ TEST(Win32Window, TabAndTheArrowKeysWalkTheColumnOfButtonsInOrder) {
     ASSERT_EQ(focusedButton(), 0);
     pressKey(window, VK_TAB);
     EXPECT_EQ(focusedButton(), 1);
-    pressKey(window, VK_DOWN);
-    EXPECT_EQ(focusedButton(), 2);
-    pressKey(window, VK_UP);
-    EXPECT_EQ(focusedButton(), 1);
-    for (int press = 0; press < 12; ++press) {
-        pressKey(window, VK_DOWN);
+    for (int press = 0; press < 9; ++press) {
+        pressKey(window, VK_TAB);
     }
-    EXPECT_EQ(focusedButton(), 10) << "Down at the foot of the column stays there";
+    EXPECT_EQ(focusedButton(), 10);
     pressKey(window, VK_TAB);
     EXPECT_EQ(focusedButton(), 0) << "Tab goes past the labels, back to the top";
-    pressKey(window, VK_UP);
-    EXPECT_EQ(focusedButton(), 0) << "Up at the top of the column stays there";
 }
 
-struct AnswerCase {
-    const char* name;
-    bool right;
-    WPARAM key;  // 0 for a click
-    friend void PrintTo(const AnswerCase& answer, std::ostream* out) { *out << answer.name; }
-};
-
-class Win32Answer : public ::testing::TestWithParam<AnswerCase> {};
-
-TEST_P(Win32Answer, CountsAndReplacesEveryControlOfTheRound) {
+TEST(Win32Window, AnAnswerReplacesEveryControlOfTheRoundAndKeepsTheWindowInPlace) {
     RunningGame running;
     auto& window = running.window;
     RECT before;
     GetWindowRect(window.frame(), &before);
     const HWND oldWins = window.scoreLabel(ScoreLabel::Wins);
     const HWND oldButton = window.colorButton(7);
-    const int answer = GetParam().right ? running.tenColor() : running.wrongColor();
 
-    const Pumped pumped =
-        GetParam().key != 0 ? running.press(answer, GetParam().key) : running.click(answer);
+    ASSERT_FALSE(running.click(running.wrongColor()).quit);
 
-    ASSERT_FALSE(pumped.quit);
-    EXPECT_EQ(running.game.state().winCount, GetParam().right ? 1 : 0);
-    EXPECT_EQ(running.game.state().lossCount, GetParam().right ? 0 : 1);
-    EXPECT_EQ(textOf(window.scoreLabel(ScoreLabel::Wins)),
-              GetParam().right ? L"WINS: 1" : L"WINS: 0");
-    EXPECT_EQ(textOf(window.scoreLabel(ScoreLabel::Losses)),
-              GetParam().right ? L"LOST: 0" : L"LOST: 1");
     EXPECT_FALSE(IsWindow(oldWins));
     EXPECT_FALSE(IsWindow(oldButton));
     EXPECT_TRUE(IsWindow(window.colorButton(7)));
-    EXPECT_EQ(running.form().elementCount(ControlArray::Square), 101);
     RECT after;
     GetWindowRect(window.frame(), &after);
     EXPECT_TRUE(EqualRect(&before, &after));
-    // The keyboard player keeps their place.
-    EXPECT_EQ(GetFocus(), window.colorButton(answer));
-}
-
-INSTANTIATE_TEST_SUITE_P(ClickSpaceAndEnter, Win32Answer,
-                         ::testing::Values(AnswerCase{"RightByClick", true, 0},
-                                           AnswerCase{"WrongByClick", false, 0},
-                                           AnswerCase{"RightBySpace", true, VK_SPACE},
-                                           AnswerCase{"WrongBySpace", false, VK_SPACE},
-                                           AnswerCase{"RightByEnter", true, VK_RETURN},
-                                           AnswerCase{"WrongByEnter", false, VK_RETURN}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(Win32Window, TheTenthWinShowsTheEndMessageWithTheBoardGoneAndEndsWithZero) {
-    RunningGame running;
-    running.game.state().winCount = 9;
-    running.game.state().lossCount = 2;
-    MessageBoxAnswerer answerer(running.window.frame());
-    const Pumped pumped = running.click(running.tenColor());
-    const Pumped ended = pumped.quit ? pumped : pumpUntil(&running.window, [] { return false; });
-    EXPECT_EQ(MessageBoxAnswerer::text, L"You won! But you had 2losses.");
-    EXPECT_TRUE(MessageBoxAnswerer::boardHidden);
-    ASSERT_TRUE(ended.quit);
-    EXPECT_EQ(ended.quitStatus, 0);
-    EXPECT_TRUE(running.runtime.hasEnded());
-    EXPECT_FALSE(IsWindowVisible(running.window.frame()));
-}
-
-TEST(Win32Window, TheCloseBoxEndsTheGameWithZero) {
-    RunningGame running;
-    SendMessageW(running.window.frame(), WM_CLOSE, 0, 0);
-    const Pumped pumped = pumpUntil(nullptr, [] { return false; });
-    ASSERT_TRUE(pumped.quit);
-    EXPECT_EQ(pumped.quitStatus, 0);
 }
 
 // A thousand rounds replace the window's controls a thousand times; nothing may pile up.
@@ -337,27 +250,6 @@ TEST(Win32Window, ButtonsAreNamedByTheirColourForAssistiveTools) {
         EXPECT_EQ(textOf(running.window.colorButton(k)),
                   std::wstring(expected.begin(), expected.end()));
     }
-}
-
-// Switching to another program and back leaves the focus where the player had it, so Space
-// and Enter answer at once.
-TEST(Win32Window, TheFocusComesBackToItsButtonWhenThePlayerReturnsToTheWindow) {
-    RunningGame running;
-    auto& window = running.window;
-    for (int press = 0; press < 3; ++press) {
-        pressKey(window, VK_DOWN);
-    }
-    ASSERT_EQ(GetFocus(), window.colorButton(3));
-    HWND other =
-        CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                        200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    SetActiveWindow(other);
-    pumpPending(&window);
-    ASSERT_NE(GetFocus(), window.colorButton(3));
-    SetActiveWindow(window.frame());
-    pumpPending(&window);
-    EXPECT_EQ(GetFocus(), window.colorButton(3));
-    DestroyWindow(other);
 }
 
 // Where a score label and the button column overlap (Left 6000 to 6015), the button is on
@@ -426,30 +318,6 @@ TEST(Win32Window, AWindowThatCannotBeCreatedIsReportedAndEndsWithOne) {
     UnregisterClassW(Win32Window::kWindowClass, GetModuleHandleW(nullptr));
     EXPECT_EQ(status, 1);
     EXPECT_NE(MessageBoxAnswerer::text.find(L"Form1"), std::wstring::npos);
-}
-
-// The error report as Windows shows it, and the exit status the message loop ends with.
-TEST(Win32Window, AGameErrorIsReportedAndEndsWithNonZero) {
-    struct DoubleCreate : FormEvents {
-        explicit DoubleCreate(RuntimeServices& runtime) : runtime(runtime) {}
-        void Form_Load() override {
-            runtime.createElement(ControlArray::Square, 1);
-            runtime.createElement(ControlArray::Square, 1);
-        }
-        void Color_Click(std::int16_t) override {}
-        RuntimeServices& runtime;
-    };
-    FormRuntime runtime;
-    Win32Window window(GetModuleHandleW(nullptr), runtime);
-    DoubleCreate events(runtime);
-    runtime.attach(events);
-    MessageBoxAnswerer answerer(window.frame());
-    runtime.start();
-    const Pumped pumped = pumpUntil(nullptr, [] { return false; });
-    EXPECT_NE(MessageBoxAnswerer::text.find(L"Square(1)"), std::wstring::npos);
-    ASSERT_TRUE(pumped.quit);
-    EXPECT_EQ(pumped.quitStatus, 1);
-    EXPECT_EQ(runtime.exitStatus(), 1);
 }
 
 }  // namespace

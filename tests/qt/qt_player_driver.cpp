@@ -1,0 +1,320 @@
+#include "tests/qt/qt_player_driver.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QTimer>
+#include <QtTest>
+
+#include "game/form1_module.h"
+#include "tests/failing_load.h"
+#include "ui/form_design.h"
+#include "ui/qt/color_button.h"
+#include "ui/qt/twips.h"
+
+namespace tinzel::testing {
+
+namespace {
+
+// Runs `work` from the event loop, after everything already posted.
+template <typename Work>
+void later(Work work) {
+    QMetaObject::invokeMethod(qApp, std::move(work), Qt::QueuedConnection);
+}
+
+int qtKey(Key key) {
+    switch (key) {
+        case Key::Space:
+            return Qt::Key_Space;
+        case Key::Enter:
+            return Qt::Key_Return;
+        case Key::Up:
+            return Qt::Key_Up;
+        case Key::Down:
+            return Qt::Key_Down;
+    }
+    return 0;
+}
+
+QString keyText(Key key) {
+    return key == Key::Space   ? QStringLiteral(" ")
+           : key == Key::Enter ? QStringLiteral("\r")
+                               : QString();
+}
+
+// The keyboard sends to whatever holds the focus when the key arrives.
+void sendKey(QEvent::Type type, Key key, bool repeat) {
+    QWidget* target = QApplication::focusWidget();
+    if (target == nullptr) {
+        target = QApplication::activeModalWidget();
+    }
+    if (target != nullptr) {
+        QKeyEvent event(type, qtKey(key), Qt::NoModifier, keyText(key), repeat);
+        QApplication::sendEvent(target, &event);
+    }
+}
+
+ColorValue toColorValue(const QColor& color) {
+    return packColor(color.red(), color.green(), color.blue());
+}
+
+// The first and last pixel columns in `area` that hold anything darker than the background.
+std::pair<int, int> inkColumns(const QImage& image, QRect area = {}) {
+    if (area.isNull()) {
+        area = image.rect();
+    }
+    int first = -1;
+    int last = -1;
+    for (int x = area.left(); x <= area.right(); ++x) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                first = first < 0 ? x : first;
+                last = x;
+                break;
+            }
+        }
+    }
+    return {first, last};
+}
+
+// `text` in `font`, black on white, with room to spare on every side.
+QImage drawnUnclipped(const QString& text, const QFont& font, qreal ratio) {
+    const QFontMetrics metrics(font);
+    const QSize size(metrics.horizontalAdvance(text) + 4 * metrics.height(), 3 * metrics.height());
+    QImage image(size * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QPoint(2 * metrics.height(), 2 * metrics.height()), text);
+    return image;
+}
+
+QMessageBox* openMessage() {
+    return qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+}
+
+}  // namespace
+
+QtPlayerDriver::QtPlayerDriver() = default;
+
+QtPlayerDriver::~QtPlayerDriver() {
+    game_.reset();
+    window_.reset();
+}
+
+void QtPlayerDriver::start(bool failingLoad) {
+    runtime_ = std::make_unique<FormRuntime>();
+    window_ = std::make_unique<qt::QtWindow>(*runtime_);
+    if (failingLoad) {
+        game_ = std::make_unique<FailingLoad>(*runtime_);
+    } else {
+        game_ = std::make_unique<Form1Module>(*runtime_);
+    }
+    runtime_->attach(*game_);
+    QObject::connect(window_.get(), &qt::QtWindow::ended,
+                     [this](int status) { exitStatus_ = status; });
+    // From the event loop, as the program starts: a failing load's report is modal.
+    later([this] {
+        runtime_->start();
+        if (window_->frame()->isVisible()) {
+            QApplication::setActiveWindow(window_->frame());
+        }
+    });
+}
+
+void QtPlayerDriver::run(const std::function<bool()>& step) {
+    QEventLoop loop;
+    // Two trips through the queue of posted events: what the last step posted has been
+    // delivered, and so has what that delivery posted. A modal box's loop delivers them too.
+    std::function<void(int)> afterSettling = [&](int trips) {
+        later([&, trips] {
+            if (trips > 1) {
+                afterSettling(trips - 1);
+            } else if (step()) {
+                afterSettling(2);
+            } else {
+                // A scenario that stopped while a message box is open leaves it no loop to
+                // return to.
+                if (QWidget* modal = QApplication::activeModalWidget()) {
+                    modal->close();
+                }
+                loop.quit();
+            }
+        });
+    };
+    afterSettling(2);
+    QTimer::singleShot(120'000, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+QPoint QtPlayerDriver::pixelsOf(int xTwips, int yTwips) const {
+    const QWidget* frame = window_->frame();
+    const qt::Resolution resolution{frame->logicalDpiX(), frame->logicalDpiY()};
+    return {qt::twipsToPixelsX(xTwips, resolution), qt::twipsToPixelsY(yTwips, resolution)};
+}
+
+void QtPlayerDriver::clickAt(int xTwips, int yTwips) {
+    later([this, xTwips, yTwips] {
+        QWidget* frame = window_->frame();
+        const QPoint place = pixelsOf(xTwips, yTwips);
+        QWidget* target = frame->childAt(place);
+        target = target != nullptr ? target : frame;
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(frame, place));
+    });
+}
+
+void QtPlayerDriver::clickButton(int index) {
+    const design::TwipsRect& button = design::kColorButton;
+    clickAt(button.left + button.width / 2, 400 * index + button.height / 2);
+}
+
+void QtPlayerDriver::clickSquare(int index) {
+    const design::TwipsRect& square = design::kSquare;
+    clickAt(square.width * ((index - 1) % 10) + square.width / 2,
+            square.height * ((index - 1) / 10) + square.height / 2);
+}
+
+void QtPlayerDriver::clickLabel(ScoreLabel label) {
+    const design::TwipsRect& area = label == ScoreLabel::Wins ? design::kWins : design::kLosses;
+    clickAt(area.left + area.width / 2, area.top + area.height / 2);
+}
+
+void QtPlayerDriver::clickPanel() {
+    clickAt(7000, 2600);
+}
+
+void QtPlayerDriver::clickOk() {
+    later([] {
+        if (QMessageBox* box = openMessage()) {
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        }
+    });
+}
+
+void QtPlayerDriver::keyDown(Key key, bool repeat) {
+    later([key, repeat] { sendKey(QEvent::KeyPress, key, repeat); });
+}
+
+void QtPlayerDriver::keyUp(Key key) {
+    later([key] { sendKey(QEvent::KeyRelease, key, false); });
+}
+
+void QtPlayerDriver::deactivate() {
+    otherProgram_ = std::make_unique<QWidget>();
+    otherProgram_->show();
+    QApplication::setActiveWindow(otherProgram_.get());
+}
+
+void QtPlayerDriver::activate() {
+    QApplication::setActiveWindow(window_->frame());
+    otherProgram_.reset();
+}
+
+void QtPlayerDriver::close() {
+    later([this] { window_->frame()->close(); });
+}
+
+void QtPlayerDriver::setCaption(ScoreLabel label, const std::string& text) {
+    runtime_->guard([&] { runtime_->setCaption(label, text); });
+}
+
+int QtPlayerDriver::focusedButton() {
+    const auto* button = qobject_cast<const qt::ColorButton*>(QApplication::focusWidget());
+    return button != nullptr && button->window() == window_->frame() ? button->index() : -1;
+}
+
+// The player tells the score labels apart by their words.
+QLabel* QtPlayerDriver::scoreLabel(ScoreLabel label) const {
+    const QString prefix =
+        label == ScoreLabel::Wins ? QStringLiteral("WINS:") : QStringLiteral("LOST:");
+    for (QLabel* shown : window_->frame()->findChildren<QLabel*>()) {
+        if (shown->isVisible() && shown->text().startsWith(prefix)) {
+            return shown;
+        }
+    }
+    throw ScenarioFailure("no score label reads " + prefix.toStdString());
+}
+
+std::string QtPlayerDriver::caption(ScoreLabel label) {
+    return scoreLabel(label)->text().toStdString();
+}
+
+CaptionInk QtPlayerDriver::captionInk(ScoreLabel label) {
+    QLabel* shown = scoreLabel(label);
+    const QImage image = shown->grab().toImage();
+    // Inside the frame as drawn: its lines can be thicker than a pixel on a dense screen.
+    int frame = 0;
+    while (frame < image.height() / 2 && qGray(image.pixel(image.width() / 2, frame)) < 128) {
+        ++frame;
+    }
+    const QRect inside = image.rect().adjusted(frame, frame, -frame, -frame);
+    const auto [first, last] = inkColumns(image, inside);
+    const auto [wholeFirst, wholeLast] =
+        inkColumns(drawnUnclipped(shown->text(), shown->font(), image.devicePixelRatio()));
+    CaptionInk ink;
+    ink.fits = first >= 0 && last < inside.right() &&
+               std::abs((last - first) - (wholeLast - wholeFirst)) <= 1;
+    ink.detail = QStringLiteral("ink %1..%2 of %3, drawn whole %4 wide at %5 pt")
+                     .arg(first)
+                     .arg(last)
+                     .arg(inside.right())
+                     .arg(wholeLast - wholeFirst + 1)
+                     .arg(shown->font().pointSizeF())
+                     .toStdString();
+    return ink;
+}
+
+BoardColours QtPlayerDriver::boardColours() {
+    QWidget* frame = window_->frame();
+    const QImage image = frame->grab().toImage();
+    const qreal ratio = frame->devicePixelRatioF();
+    const auto colourAt = [&](int xTwips, int yTwips) {
+        const QPoint place = (QPointF(pixelsOf(xTwips, yTwips)) * ratio).toPoint();
+        return toColorValue(image.pixelColor(place));
+    };
+    BoardColours shown;
+    const design::TwipsRect& square = design::kSquare;
+    for (int index = 0; index < 100; ++index) {
+        shown.squares.push_back(colourAt(square.width * (index % 10) + square.width / 2,
+                                         square.height * (index / 10) + square.height / 2));
+    }
+    const design::TwipsRect& button = design::kColorButton;
+    for (int index = 0; index <= 10; ++index) {
+        shown.buttons.push_back(
+            colourAt(button.left + button.width / 2, 400 * index + button.height / 2));
+    }
+    return shown;
+}
+
+std::optional<ShownMessage> QtPlayerDriver::message() {
+    QMessageBox* box = openMessage();
+    if (box == nullptr || !box->isVisible()) {
+        return std::nullopt;
+    }
+    ShownMessage shown;
+    shown.title = box->windowTitle().toStdString();
+    shown.text = box->text().toStdString();
+    for (QAbstractButton* button : box->buttons()) {
+        shown.buttons.push_back(button->text().remove(QLatin1Char('&')).toStdString());
+    }
+    shown.icon = box->icon() == QMessageBox::NoIcon     ? "none"
+                 : box->icon() == QMessageBox::Critical ? "error"
+                                                        : "other";
+    return shown;
+}
+
+bool QtPlayerDriver::windowShown() {
+    return window_->frame()->isVisible();
+}
+
+std::optional<int> QtPlayerDriver::exitStatus() {
+    return exitStatus_;
+}
+
+}  // namespace tinzel::testing

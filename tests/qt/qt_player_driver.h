@@ -1,0 +1,57 @@
+// The player scenarios' verbs on the real Qt window, offscreen: input delivered through
+// QApplication as the platform would deliver it, and what the player reads taken from the
+// window's pixels and widgets.
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "game/form_events.h"
+#include "tests/scenarios/player_driver.h"
+#include "ui/form_runtime.h"
+#include "ui/qt/qt_window.h"
+
+namespace tinzel::testing {
+
+class QtPlayerDriver final : public PlayerDriver {
+  public:
+    QtPlayerDriver();
+    ~QtPlayerDriver() override;
+
+    void start(bool failingLoad) override;
+    void run(const std::function<bool()>& step) override;
+
+    void clickButton(int index) override;
+    void clickSquare(int index) override;
+    void clickLabel(ScoreLabel label) override;
+    void clickPanel() override;
+    void clickOk() override;
+    void keyDown(Key key, bool repeat) override;
+    void keyUp(Key key) override;
+    void deactivate() override;
+    void activate() override;
+    void close() override;
+    void setCaption(ScoreLabel label, const std::string& text) override;
+
+    int focusedButton() override;
+    std::string caption(ScoreLabel label) override;
+    CaptionInk captionInk(ScoreLabel label) override;
+    BoardColours boardColours() override;
+    std::optional<ShownMessage> message() override;
+    bool windowShown() override;
+    std::optional<int> exitStatus() override;
+
+  private:
+    // A mouse click at a point of the window's client area given in twips.
+    void clickAt(int xTwips, int yTwips);
+    QPoint pixelsOf(int xTwips, int yTwips) const;
+    QLabel* scoreLabel(ScoreLabel label) const;
+
+    std::unique_ptr<FormRuntime> runtime_;
+    std::unique_ptr<qt::QtWindow> window_;
+    std::unique_ptr<FormEvents> game_;
+    std::unique_ptr<QWidget> otherProgram_;
+    std::optional<int> exitStatus_;
+};
+
+}  // namespace tinzel::testing

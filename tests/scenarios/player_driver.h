@@ -1,0 +1,88 @@
+// What a desktop window's driver does for the player scenarios (player.scenarios): the
+// player's verbs over the real window, and what the player reads off it. The page's driver
+// (tests/web/page_driver.js) gives the same verbs.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "game/color_value.h"
+#include "game/controls.h"
+
+namespace tinzel::testing {
+
+enum class Key { Space, Enter, Up, Down };
+
+// The window did not do what the scenario says; a driver throws it for what it cannot read.
+struct ScenarioFailure : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// The message box as the player sees it.
+struct ShownMessage {
+    std::string title;
+    std::string text;
+    std::vector<std::string> buttons;
+    // "none", "error", or "other" for any other icon.
+    std::string icon;
+};
+
+// Whether a score label shows its whole caption: its ink spans what the same text spans
+// drawn with room to spare, and ends inside the label's frame.
+struct CaptionInk {
+    bool fits = false;
+    std::string detail;
+};
+
+// The colour on screen at each square's and each colour button's centre.
+struct BoardColours {
+    std::vector<ColorValue> squares;
+    std::vector<ColorValue> buttons;
+};
+
+class PlayerDriver {
+  public:
+    virtual ~PlayerDriver() = default;
+
+    // Starts the game in a new window, or one whose every load fails below the window.
+    virtual void start(bool failingLoad) = 0;
+
+    // Runs the window's event loop, calling `step` whenever all that the last step set off has
+    // been handled (a modal message box included, whose own loop calls it too), until `step`
+    // returns false. Steps post the player's input rather than wait for its effects.
+    virtual void run(const std::function<bool()>& step) = 0;
+
+    // The player's input, posted as the toolkit would deliver it.
+    virtual void clickButton(int index) = 0;
+    virtual void clickSquare(int index) = 0;
+    virtual void clickLabel(ScoreLabel label) = 0;
+    // A spot of bare panel, away from every control.
+    virtual void clickPanel() = 0;
+    virtual void clickOk() = 0;
+    // A key going down (`repeat`: the keyboard's auto-repeat of a key held down) and up, at
+    // whatever holds the focus when it arrives.
+    virtual void keyDown(Key key, bool repeat) = 0;
+    virtual void keyUp(Key key) = 0;
+    // Another program's window takes the activation, and gives it back.
+    virtual void deactivate() = 0;
+    virtual void activate() = 0;
+    // The close box of the window's caption bar.
+    virtual void close() = 0;
+    // Below the window: the game's Set caption, through the runtime.
+    virtual void setCaption(ScoreLabel label, const std::string& text) = 0;
+
+    // What the player reads.
+    virtual int focusedButton() = 0;
+    virtual std::string caption(ScoreLabel label) = 0;
+    virtual CaptionInk captionInk(ScoreLabel label) = 0;
+    virtual BoardColours boardColours() = 0;
+    virtual std::optional<ShownMessage> message() = 0;
+    virtual bool windowShown() = 0;
+    // The program's exit status once the game has ended.
+    virtual std::optional<int> exitStatus() = 0;
+};
+
+}  // namespace tinzel::testing

@@ -1,0 +1,333 @@
+#include "tests/scenarios/scenario_runner.h"
+
+#include <algorithm>
+#include <deque>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <sstream>
+
+#include "game/palette.h"
+
+namespace tinzel::testing {
+
+namespace {
+
+std::string join(const std::vector<std::string>& words, std::size_t from = 0) {
+    std::string joined;
+    for (std::size_t k = from; k < words.size(); ++k) {
+        joined += (joined.empty() ? "" : " ") + words[k];
+    }
+    return joined;
+}
+
+// A step's words: bare words, and "quoted text" kept whole.
+std::vector<std::string> wordsOf(const std::string& line) {
+    std::vector<std::string> words;
+    std::size_t at = 0;
+    while (at < line.size()) {
+        if (line[at] == ' ' || line[at] == '\t') {
+            ++at;
+        } else if (line[at] == '"') {
+            const std::size_t end = line.find('"', at + 1);
+            words.push_back(line.substr(at + 1, end - at - 1));
+            at = end == std::string::npos ? line.size() : end + 1;
+        } else {
+            const std::size_t end = line.find_first_of(" \t", at);
+            words.push_back(line.substr(at, end - at));
+            at = end == std::string::npos ? line.size() : end;
+        }
+    }
+    return words;
+}
+
+std::string trimmed(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(" \t\r");
+    const std::size_t last = text.find_last_not_of(" \t\r");
+    return first == std::string::npos ? "" : text.substr(first, last - first + 1);
+}
+
+void check(bool condition, const std::string& message) {
+    if (!condition) {
+        throw ScenarioFailure(message);
+    }
+}
+
+ScoreLabel labelNamed(const std::string& name) {
+    check(name == "Wins" || name == "Losses", "no score label \"" + name + "\"");
+    return name == "Wins" ? ScoreLabel::Wins : ScoreLabel::Losses;
+}
+
+Key keyNamed(const std::string& name) {
+    static const std::map<std::string, Key> keys = {
+        {"Space", Key::Space}, {"Enter", Key::Enter}, {"Up", Key::Up}, {"Down", Key::Down}};
+    const auto found = keys.find(name);
+    check(found != keys.end(), "no key \"" + name + "\"");
+    return found->second;
+}
+
+int paletteIndex(ColorValue color) {
+    const auto found = std::find(Palette.begin(), Palette.end(), color);
+    return found == Palette.end() ? -1 : static_cast<int>(found - Palette.begin());
+}
+
+std::string hex(ColorValue color) {
+    std::ostringstream text;
+    text << std::hex << color;
+    return text.str();
+}
+
+// One scenario being played: its steps become the driver's actions and checks, each run
+// once the window has handled everything before it.
+class Play {
+  public:
+    Play(const Scenario& scenario, PlayerDriver& driver) : driver_(driver) {
+        for (const ScenarioStep& step : scenario.steps) {
+            pending_.push_back([this, &step] {
+                step_ = &step;
+                expand(step);
+            });
+        }
+    }
+
+    void run() {
+        driver_.run([this] { return next(); });
+        if (!failure_.empty()) {
+            throw ScenarioFailure(failure_);
+        }
+        check(pending_.empty(), "the window stopped before the scenario's end, at " + where());
+    }
+
+  private:
+    using Action = std::function<void()>;
+
+    std::string where() const {
+        return step_ == nullptr ? "its start" : step_->where + ": " + join(step_->words);
+    }
+
+    // No exception may cross the toolkit's frames that call this.
+    bool next() {
+        if (pending_.empty()) {
+            return false;
+        }
+        Action action = std::move(pending_.front());
+        pending_.pop_front();
+        try {
+            action();
+        } catch (const std::exception& error) {
+            failure_ = where() + ": " + error.what();
+            pending_.clear();
+            return false;
+        }
+        return true;
+    }
+
+    // `actions` go before everything still pending, in their order.
+    void first(std::vector<Action> actions) {
+        pending_.insert(pending_.begin(), actions.begin(), actions.end());
+    }
+
+    int tenColour() {
+        const BoardColours shown = driver_.boardColours();
+        std::vector<int> counts(Palette.size(), 0);
+        for (ColorValue square : shown.squares) {
+            if (const int index = paletteIndex(square); index >= 0) {
+                ++counts[static_cast<std::size_t>(index)];
+            }
+        }
+        check(std::count(counts.begin(), counts.end(), 10) == 1,
+              "not one colour on exactly ten squares");
+        return static_cast<int>(std::find(counts.begin(), counts.end(), 10) - counts.begin());
+    }
+
+    int button(const std::string& which) {
+        if (which == "right") {
+            return tenColour();
+        }
+        if (which == "wrong") {
+            return (tenColour() + 5) % static_cast<int>(Palette.size());
+        }
+        if (which == "answered") {
+            return answered_;
+        }
+        return std::stoi(which);
+    }
+
+    void seeBoard() {
+        const BoardColours shown = driver_.boardColours();
+        check(shown.squares.size() == 100,
+              "the board has " + std::to_string(shown.squares.size()) + " squares");
+        for (std::size_t k = 0; k < shown.squares.size(); ++k) {
+            check(paletteIndex(shown.squares[k]) >= 0,
+                  "square " + std::to_string(k + 1) + " shows " + hex(shown.squares[k]));
+        }
+        tenColour();
+        check(shown.buttons.size() == Palette.size(), "the column has the wrong number of buttons");
+        for (std::size_t k = 0; k < shown.buttons.size(); ++k) {
+            check(shown.buttons[k] == Palette[k],
+                  "button " + std::to_string(k) + " shows " + hex(shown.buttons[k]));
+        }
+    }
+
+    void seeMessage(const std::string& expected, bool error) {
+        const std::optional<ShownMessage> shown = driver_.message();
+        check(shown.has_value(), "no message is open");
+        check(shown->title == "Tinzel", "the message is titled \"" + shown->title + "\"");
+        check(shown->buttons == std::vector<std::string>{"OK"},
+              "the message has the buttons " + join(shown->buttons));
+        check(shown->icon == (error ? "error" : "none"),
+              "the message shows the icon " + shown->icon);
+        const bool matches =
+            error ? shown->text.find(expected) != std::string::npos : shown->text == expected;
+        check(matches, "the message says \"" + shown->text + "\"");
+    }
+
+    // Up or Down, one press at a time, until the focus is on button `target`.
+    void goToward(int target, int presses) {
+        const int at = driver_.focusedButton();
+        if (at == target) {
+            return;
+        }
+        check(at >= 0, "the focus is on no colour button on the way to " + std::to_string(target));
+        check(presses < 12, "Up and Down never reach button " + std::to_string(target));
+        const Key key = at < target ? Key::Down : Key::Up;
+        driver_.keyDown(key, false);
+        first({[this, key] { driver_.keyUp(key); },
+               [this, target, presses] { goToward(target, presses + 1); }});
+    }
+
+    void expand(const ScenarioStep& step) {
+        const std::vector<std::string>& words = step.words;
+        const auto is = [&](const std::string& verb, std::size_t arguments) {
+            const std::vector<std::string> verbWords = wordsOf(verb);
+            return words.size() == verbWords.size() + arguments &&
+                   std::equal(verbWords.begin(), verbWords.end(), words.begin());
+        };
+        const auto argument = [&](std::size_t fromEnd) { return words[words.size() - fromEnd]; };
+
+        if (is("see board", 0)) {
+            seeBoard();
+        } else if (is("see caption", 2)) {
+            const std::string shown = driver_.caption(labelNamed(argument(2)));
+            check(shown == argument(1), argument(2) + " says \"" + shown + "\"");
+        } else if (is("see whole caption", 1)) {
+            const CaptionInk ink = driver_.captionInk(labelNamed(argument(1)));
+            check(ink.fits, argument(1) + "'s text does not fit: " + ink.detail);
+        } else if (is("see focus", 1)) {
+            const int expected = button(argument(1));
+            const int at = driver_.focusedButton();
+            check(at == expected, "the focus is on button " + std::to_string(at) + ", not " +
+                                      std::to_string(expected));
+        } else if (is("see message", 1)) {
+            seeMessage(argument(1), false);
+        } else if (is("see error message", 1)) {
+            seeMessage(argument(1), true);
+        } else if (is("see no message", 0)) {
+            check(!driver_.message().has_value(), "a message is open");
+        } else if (is("see no window", 0)) {
+            check(!driver_.windowShown(), "the window is still shown");
+        } else if (is("see ended", 1)) {
+            const std::optional<int> status = driver_.exitStatus();
+            check(status == std::stoi(argument(1)),
+                  status ? "the game ended with " + std::to_string(*status) : "the game goes on");
+        } else if (is("click button", 1)) {
+            answered_ = button(argument(1));
+            driver_.clickButton(answered_);
+        } else if (is("click square", 1)) {
+            driver_.clickSquare(std::stoi(argument(1)));
+        } else if (is("click label", 1)) {
+            driver_.clickLabel(labelNamed(argument(1)));
+        } else if (is("click panel", 0)) {
+            driver_.clickPanel();
+        } else if (is("click OK", 0)) {
+            driver_.clickOk();
+        } else if (is("go to button", 1)) {
+            goToward(button(argument(1)), 0);
+        } else if (is("press", 1)) {
+            const Key key = keyNamed(argument(1));
+            answered_ = driver_.focusedButton();
+            driver_.keyDown(key, false);
+            first({[this, key] { driver_.keyUp(key); }});
+        } else if (is("hold", 1)) {
+            // Down, then the keyboard's auto-repeat, each at whatever holds the focus then.
+            const Key key = keyNamed(argument(1));
+            answered_ = driver_.focusedButton();
+            driver_.keyDown(key, false);
+            const Action repeat = [this, key] { driver_.keyDown(key, true); };
+            first({repeat, repeat, repeat});
+        } else if (is("release", 1)) {
+            driver_.keyUp(keyNamed(argument(1)));
+        } else if (is("win", 2)) {
+            std::vector<Action> wins(static_cast<std::size_t>(std::stoi(argument(2))),
+                                     [this] { driver_.clickButton(tenColour()); });
+            first(wins);
+        } else if (is("caption", 2)) {
+            driver_.setCaption(labelNamed(argument(2)), argument(1));
+        } else if (is("deactivate", 0)) {
+            driver_.deactivate();
+        } else if (is("activate", 0)) {
+            driver_.activate();
+        } else if (is("close", 0)) {
+            driver_.close();
+        } else if (is("start with a failing load", 0) || is("only on", 1)) {
+            // Read before the game starts.
+        } else {
+            throw ScenarioFailure("no such step");
+        }
+    }
+
+    PlayerDriver& driver_;
+    std::deque<Action> pending_;
+    const ScenarioStep* step_ = nullptr;
+    int answered_ = -1;
+    std::string failure_;
+};
+
+}  // namespace
+
+bool Scenario::failingLoad() const {
+    return std::any_of(steps.begin(), steps.end(), [](const ScenarioStep& step) {
+        return join(step.words) == "start with a failing load";
+    });
+}
+
+bool Scenario::runsOn(const std::string& frontEnd) const {
+    bool restricted = false;
+    for (const ScenarioStep& step : steps) {
+        if (step.words.size() == 3 && step.words[0] == "only" && step.words[1] == "on") {
+            restricted = true;
+            if (step.words[2] == frontEnd) {
+                return true;
+            }
+        }
+    }
+    return !restricted;
+}
+
+std::vector<Scenario> loadScenarios(const std::string& path) {
+    std::ifstream file(path);
+    check(static_cast<bool>(file), "cannot read " + path);
+    std::vector<Scenario> scenarios;
+    std::string text;
+    for (int number = 1; std::getline(file, text); ++number) {
+        const std::string line = trimmed(text);
+        const std::string where = path + ":" + std::to_string(number);
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        if (line.rfind("scenario:", 0) == 0) {
+            scenarios.push_back({trimmed(line.substr(9)), {}});
+        } else {
+            check(!scenarios.empty(), where + ": a step before any scenario");
+            scenarios.back().steps.push_back({wordsOf(line), where});
+        }
+    }
+    return scenarios;
+}
+
+void playScenario(const Scenario& scenario, PlayerDriver& driver) {
+    driver.start(scenario.failingLoad());
+    Play(scenario, driver).run();
+}
+
+}  // namespace tinzel::testing

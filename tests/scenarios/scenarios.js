@@ -1,0 +1,176 @@
+// Reads tests/scenarios/player.scenarios and plays a scenario through a front end's driver:
+// the page's runner. tests/scenarios/scenario_runner.cpp is the desktop windows' twin.
+'use strict';
+
+const fs = require('node:fs');
+const path = require('node:path');
+
+const file = path.join(__dirname, 'player.scenarios');
+
+// 0xRRGGBB of each colour index, as the board shows it.
+const palette = [
+  0x000000, 0xa0a0a0, 0xffffff, 0xffb4b4, 0xff4040, 0xffa540, 0xffff40, 0x40ff40, 0x40ffff,
+  0x4040ff, 0xff40ff,
+];
+
+// A step's words: bare words, and "quoted text" kept whole.
+function words(line) {
+  return [...line.matchAll(/"([^"]*)"|(\S+)/g)].map((match) => match[1] ?? match[2]);
+}
+
+function load() {
+  const scenarios = [];
+  fs.readFileSync(file, 'utf8').split('\n').forEach((text, number) => {
+    const line = text.trim();
+    if (line === '' || line.startsWith('#')) return;
+    if (line.startsWith('scenario:')) {
+      scenarios.push({ name: line.slice('scenario:'.length).trim(), steps: [] });
+    } else if (scenarios.length === 0) {
+      throw new Error(`${file}:${number + 1}: a step before any scenario`);
+    } else {
+      scenarios.at(-1).steps.push({ words: words(line), where: `${file}:${number + 1}` });
+    }
+  });
+  return scenarios;
+}
+
+// What the scenario needs of the window before it starts.
+function startOptions(scenario) {
+  const said = (phrase) => scenario.steps.some((step) => step.words.join(' ') === phrase);
+  return {
+    failingLoad: said('start with a failing load'),
+    belowTheWindow: scenario.steps.some((step) => step.words[0] === 'caption'),
+    frontEnds: scenario.steps.filter((step) => step.words[0] === 'only').map((step) => step.words[2]),
+  };
+}
+
+function check(condition, message) {
+  if (!condition) throw new Error(message);
+}
+
+// Plays `scenario` on `driver`, already started. Throws at the first step the window fails.
+async function play(scenario, driver) {
+  let answered = -1;
+
+  // The board as drawn, each square and button turned into its colour index (-1: none).
+  const board = async () => {
+    const shown = await driver.boardColours();
+    const index = (rgb) => palette.indexOf(rgb);
+    return { squares: shown.squares.map(index), buttons: shown.buttons.map(index), shown };
+  };
+  const tenColour = async () => {
+    const { squares } = await board();
+    const counts = palette.map((_, k) => squares.filter((square) => square === k).length);
+    const tens = counts.flatMap((count, k) => (count === 10 ? [k] : []));
+    check(tens.length === 1, `one colour on exactly ten squares, counted ${counts}`);
+    return tens[0];
+  };
+  const button = async (which) => {
+    if (which === 'right') return tenColour();
+    if (which === 'wrong') return ((await tenColour()) + 5) % palette.length;
+    if (which === 'answered') return answered;
+    return Number(which);
+  };
+  const goTo = async (target) => {
+    for (let presses = 0; presses < 12; ++presses) {
+      const at = await driver.focusedButton();
+      if (at === target) return;
+      check(at >= 0, `the focus is on no colour button on the way to ${target}`);
+      await driver.press(at < target ? 'Down' : 'Up');
+    }
+    check(false, `Up and Down never reach button ${target}`);
+  };
+  const seeMessage = async (expected, error) => {
+    const message = await driver.message();
+    check(message !== null, 'no message is open');
+    check(message.title === 'Tinzel', `the message is titled "${message.title}"`);
+    check(
+      message.buttons.join() === 'OK',
+      `the message has the buttons ${JSON.stringify(message.buttons)}`,
+    );
+    check(message.icon === (error ? 'error' : 'none'), `the message shows the icon ${message.icon}`);
+    const matches = error ? message.text.includes(expected) : message.text === expected;
+    check(matches, `the message says ${JSON.stringify(message.text)}`);
+  };
+
+  const steps = {
+    'see board': async () => {
+      const { squares, buttons, shown } = await board();
+      const unknown = squares.findIndex((square) => square < 0);
+      check(unknown < 0, `square ${unknown + 1} shows ${shown.squares[unknown]?.toString(16)}`);
+      await tenColour();
+      check(
+        buttons.every((colour, k) => colour === k),
+        `the buttons show ${shown.buttons.map((rgb) => rgb.toString(16))}`,
+      );
+    },
+    'see caption': async (label, text) => {
+      const shown = await driver.caption(label);
+      check(shown === text, `${label} says "${shown}"`);
+    },
+    'see whole caption': async (label) => {
+      const { fits, detail } = await driver.captionInk(label);
+      check(fits, `${label}'s text does not fit: ${detail}`);
+    },
+    'see focus': async (which) => {
+      const expected = await button(which);
+      const at = await driver.focusedButton();
+      check(at === expected, `the focus is on button ${at}, not ${expected}`);
+    },
+    'see message': (text) => seeMessage(text, false),
+    'see error message': (text) => seeMessage(text, true),
+    'see no message': async () => check((await driver.message()) === null, 'a message is open'),
+    'see no window': async () => check(!(await driver.windowShown()), 'the window is still shown'),
+    'see ended': async (status) => {
+      const ended = await driver.exitStatus();
+      check(ended === Number(status), `the game ended with ${ended}, not ${status}`);
+    },
+    'click button': async (which) => {
+      answered = await button(which);
+      await driver.clickButton(answered);
+    },
+    'click square': (index) => driver.clickSquare(Number(index)),
+    'click label': (label) => driver.clickLabel(label),
+    'click panel': () => driver.clickPanel(),
+    'click OK': () => driver.clickOk(),
+    'go to button': async (which) => goTo(await button(which)),
+    'press': async (key) => {
+      answered = await driver.focusedButton();
+      await driver.press(key);
+    },
+    'hold': async (key) => {
+      answered = await driver.focusedButton();
+      await driver.hold(key);
+    },
+    'release': (key) => driver.release(key),
+    'win': async (times) => {
+      for (let win = 0; win < Number(times); ++win) await driver.clickButton(await tenColour());
+    },
+    'caption': (label, text) => driver.setCaption(label, text),
+    'deactivate': () => driver.deactivate(),
+    'activate': () => driver.activate(),
+    'close': () => driver.close(),
+    'forced colours on': () => driver.forcedColours(),
+    // Read before the window starts (startOptions).
+    'start with a failing load': () => {},
+    'only on': () => {},
+  };
+
+  for (const step of scenario.steps) {
+    // The longest run of leading words that names a step; the rest are its arguments.
+    let verb = null;
+    for (let n = step.words.length; n > 0 && verb === null; --n) {
+      const name = step.words.slice(0, n).join(' ');
+      if (steps[name]) verb = { name, args: step.words.slice(n) };
+    }
+    check(verb !== null, `${step.where}: no such step "${step.words.join(' ')}"`);
+    try {
+      await steps[verb.name](...verb.args);
+    } catch (error) {
+      error.message = `${step.where}: ${step.words.join(' ')}: ${error.message}`;
+      throw error;
+    }
+  }
+}
+
+module.exports = { load, play, startOptions, palette };

@@ -1,0 +1,391 @@
+#include "tests/win32/win32_player_driver.h"
+
+#include <string>
+#include <vector>
+
+#include "game/form1_module.h"
+#include "tests/failing_load.h"
+#include "ui/form_design.h"
+#include "ui/twips.h"
+
+namespace tinzel::testing {
+
+namespace {
+
+// The program's own start, posted to the thread so that it runs from the message loop.
+constexpr UINT kStartMessage = WM_APP + 100;
+
+Win32PlayerDriver* playing = nullptr;
+
+std::string narrow(const std::wstring& text) {
+    std::string narrowed;
+    for (wchar_t character : text) {
+        if (character != L'&') {
+            narrowed += static_cast<char>(character);
+        }
+    }
+    return narrowed;
+}
+
+std::wstring textOf(HWND window) {
+    wchar_t buffer[512] = {};
+    GetWindowTextW(window, buffer, 512);
+    return buffer;
+}
+
+WPARAM virtualKey(Key key) {
+    switch (key) {
+        case Key::Space:
+            return VK_SPACE;
+        case Key::Enter:
+            return VK_RETURN;
+        case Key::Up:
+            return VK_UP;
+        case Key::Down:
+            return VK_DOWN;
+    }
+    return 0;
+}
+
+LPARAM keyFlags(WPARAM key, bool up, bool repeat) {
+    const auto scanCode = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(key), 0));
+    LPARAM flags = 1 | scanCode << 16;
+    if (up) {
+        flags |= static_cast<LPARAM>(0xC0000000u);
+    } else if (repeat) {
+        flags |= 1 << 30;
+    }
+    return flags;
+}
+
+// A press and release of the left button at `point` of `window`'s client area.
+void postClick(HWND window, POINT point) {
+    const LPARAM place = MAKELPARAM(point.x, point.y);
+    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, place);
+    PostMessageW(window, WM_LBUTTONUP, 0, place);
+}
+
+HWND openMessage() {
+    HWND box = FindWindowW(L"#32770", L"Tinzel");
+    return box != nullptr && IsWindowVisible(box) ? box : nullptr;
+}
+
+// The pixels of `area` of `window`'s client area, as the screen shows them.
+struct Capture {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;  // 0x00RRGGBB, row by row
+
+    bool dark(int x, int y) const {
+        const std::uint32_t pixel = pixels[static_cast<std::size_t>(y * width + x)];
+        const int gray =
+            (((pixel >> 16) & 255) * 30 + ((pixel >> 8) & 255) * 59 + (pixel & 255) * 11) / 100;
+        return gray < 128;
+    }
+
+    // The last pixel column that holds anything dark, or -1.
+    int lastInk() const {
+        for (int x = width - 1; x >= 0; --x) {
+            for (int y = 0; y < height; ++y) {
+                if (dark(x, y)) {
+                    return x;
+                }
+            }
+        }
+        return -1;
+    }
+};
+
+// Draws into a fresh 32-bit bitmap of `width` × `height` with `paint`, and reads it back.
+template <typename Paint>
+Capture drawn(int width, int height, Paint paint) {
+    Capture capture{width, height, {}};
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC memory = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    paint(memory);
+    GdiFlush();
+    const auto* first = static_cast<const std::uint32_t*>(bits);
+    capture.pixels.assign(first, first + static_cast<std::size_t>(width) * height);
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    return capture;
+}
+
+Capture screenOf(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    return drawn(client.right, client.bottom, [&](HDC memory) {
+        HDC screen = GetDC(window);
+        BitBlt(memory, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
+        ReleaseDC(window, screen);
+    });
+}
+
+}  // namespace
+
+Win32PlayerDriver::Win32PlayerDriver() = default;
+
+Win32PlayerDriver::~Win32PlayerDriver() {
+    game_.reset();
+    window_.reset();
+    if (otherProgram_ != nullptr) {
+        DestroyWindow(otherProgram_);
+    }
+}
+
+void Win32PlayerDriver::start(bool failingLoad) {
+    runtime_ = std::make_unique<FormRuntime>();
+    window_ = std::make_unique<win32::Win32Window>(GetModuleHandleW(nullptr), *runtime_);
+    if (failingLoad) {
+        game_ = std::make_unique<FailingLoad>(*runtime_);
+    } else {
+        game_ = std::make_unique<Form1Module>(*runtime_);
+    }
+    runtime_->attach(*game_);
+    startPending_ = true;
+}
+
+// Timers are the lowest of the messages: one arrives only when everything posted, typed
+// and painted before it has been handled, in the program's loop or a message box's.
+void CALLBACK Win32PlayerDriver::tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (playing == nullptr || playing->stepping_ || playing->done_) {
+        return;
+    }
+    playing->stepping_ = true;
+    playing->done_ = !(*playing->step_)();
+    playing->stepping_ = false;
+    // A scenario that stopped while a message box is open leaves it no loop to return to.
+    if (HWND box = playing->done_ ? openMessage() : nullptr) {
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+}
+
+void Win32PlayerDriver::run(const std::function<bool()>& step) {
+    step_ = &step;
+    done_ = false;
+    playing = this;
+    if (startPending_) {
+        startPending_ = false;
+        PostThreadMessageW(GetCurrentThreadId(), kStartMessage, 0, 0);
+    }
+    const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &tick);
+    const ULONGLONG deadline = GetTickCount64() + 120'000;
+    MSG message;
+    while (!done_ && GetTickCount64() < deadline) {
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            continue;
+        }
+        if (message.message == WM_QUIT) {
+            exitStatus_ = static_cast<int>(message.wParam);
+        } else if (message.hwnd == nullptr && message.message == kStartMessage) {
+            runtime_->start();
+        } else if (!window_->translateKeyboard(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    KillTimer(nullptr, timer);
+    playing = nullptr;
+}
+
+POINT Win32PlayerDriver::pixelsOf(int xTwips, int yTwips) const {
+    return {twipsToPixels(xTwips, window_->dpi()), twipsToPixels(yTwips, window_->dpi())};
+}
+
+// Whatever is at that point of the window takes the click: a button drawn over a label
+// takes it where they overlap.
+void Win32PlayerDriver::clickAt(int xTwips, int yTwips) {
+    HWND frame = window_->frame();
+    POINT point = pixelsOf(xTwips, yTwips);
+    HWND target = ChildWindowFromPointEx(frame, point, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+    target = target != nullptr ? target : frame;
+    MapWindowPoints(frame, target, &point, 1);
+    postClick(target, point);
+}
+
+void Win32PlayerDriver::clickButton(int index) {
+    const design::TwipsRect& button = design::kColorButton;
+    clickAt(button.left + button.width / 2, 400 * index + button.height / 2);
+}
+
+void Win32PlayerDriver::clickSquare(int index) {
+    const design::TwipsRect& square = design::kSquare;
+    clickAt(square.width * ((index - 1) % 10) + square.width / 2,
+            square.height * ((index - 1) / 10) + square.height / 2);
+}
+
+void Win32PlayerDriver::clickLabel(ScoreLabel label) {
+    const design::TwipsRect& area = label == ScoreLabel::Wins ? design::kWins : design::kLosses;
+    clickAt(area.left + area.width / 2, area.top + area.height / 2);
+}
+
+void Win32PlayerDriver::clickPanel() {
+    clickAt(7000, 2600);
+}
+
+void Win32PlayerDriver::clickOk() {
+    if (HWND box = openMessage()) {
+        HWND ok = GetDlgItem(box, IDOK);
+        RECT area;
+        GetClientRect(ok, &area);
+        postClick(ok, {area.right / 2, area.bottom / 2});
+    }
+}
+
+// The keyboard sends to whatever holds the focus.
+void Win32PlayerDriver::keyDown(Key key, bool repeat) {
+    const WPARAM code = virtualKey(key);
+    PostMessageW(GetFocus(), WM_KEYDOWN, code, keyFlags(code, false, repeat));
+}
+
+void Win32PlayerDriver::keyUp(Key key) {
+    const WPARAM code = virtualKey(key);
+    PostMessageW(GetFocus(), WM_KEYUP, code, keyFlags(code, true, false));
+}
+
+void Win32PlayerDriver::deactivate() {
+    otherProgram_ =
+        CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                        200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetActiveWindow(otherProgram_);
+}
+
+void Win32PlayerDriver::activate() {
+    SetActiveWindow(window_->frame());
+    DestroyWindow(otherProgram_);
+    otherProgram_ = nullptr;
+}
+
+void Win32PlayerDriver::close() {
+    PostMessageW(window_->frame(), WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+void Win32PlayerDriver::setCaption(ScoreLabel label, const std::string& text) {
+    runtime_->guard([&] { runtime_->setCaption(label, text); });
+}
+
+int Win32PlayerDriver::focusedButton() {
+    HWND focused = GetFocus();
+    if (focused == nullptr || GetParent(focused) != window_->frame()) {
+        return -1;
+    }
+    const int index = GetDlgCtrlID(focused) - win32::Win32Window::kFirstButtonId;
+    return index >= 0 && index <= 10 ? index : -1;
+}
+
+// The player tells the score labels apart by their words.
+HWND Win32PlayerDriver::scoreLabel(ScoreLabel label) const {
+    const std::wstring prefix = label == ScoreLabel::Wins ? L"WINS:" : L"LOST:";
+    for (HWND child = GetWindow(window_->frame(), GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IsWindowVisible(child) && textOf(child).rfind(prefix, 0) == 0) {
+            return child;
+        }
+    }
+    throw ScenarioFailure("no score label reads " + narrow(prefix));
+}
+
+std::string Win32PlayerDriver::caption(ScoreLabel label) {
+    return narrow(textOf(scoreLabel(label)));
+}
+
+// The label draws its text from the left edge of its inside: the same text drawn there with
+// room to spare ends where the label's ink ends, and inside the label.
+CaptionInk Win32PlayerDriver::captionInk(ScoreLabel label) {
+    HWND shown = scoreLabel(label);
+    UpdateWindow(window_->frame());
+    const Capture inside = screenOf(shown);
+    const std::wstring text = textOf(shown);
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(shown, WM_GETFONT, 0, 0));
+    const Capture whole = drawn(inside.width * 4, inside.height, [&](HDC memory) {
+        const RECT area{0, 0, inside.width * 4, inside.height};
+        FillRect(memory, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        const HGDIOBJ previous = SelectObject(memory, font);
+        SetBkMode(memory, TRANSPARENT);
+        TextOutW(memory, 0, 0, text.c_str(), static_cast<int>(text.size()));
+        SelectObject(memory, previous);
+    });
+    CaptionInk ink;
+    ink.fits = inside.lastInk() >= 0 && inside.lastInk() == whole.lastInk() &&
+               whole.lastInk() < inside.width - 1;
+    ink.detail = "ink ends at " + std::to_string(inside.lastInk()) + " of " +
+                 std::to_string(inside.width) + ", drawn whole at " +
+                 std::to_string(whole.lastInk());
+    return ink;
+}
+
+BoardColours Win32PlayerDriver::boardColours() {
+    HWND frame = window_->frame();
+    UpdateWindow(frame);
+    const Capture screen = screenOf(frame);
+    const auto colourAt = [&](int xTwips, int yTwips) {
+        const POINT point = pixelsOf(xTwips, yTwips);
+        const std::uint32_t rgb =
+            screen.pixels[static_cast<std::size_t>(point.y * screen.width + point.x)];
+        return packColor(static_cast<int>((rgb >> 16) & 255), static_cast<int>((rgb >> 8) & 255),
+                         static_cast<int>(rgb & 255));
+    };
+    BoardColours shown;
+    const design::TwipsRect& square = design::kSquare;
+    for (int index = 0; index < 100; ++index) {
+        shown.squares.push_back(colourAt(square.width * (index % 10) + square.width / 2,
+                                         square.height * (index / 10) + square.height / 2));
+    }
+    const design::TwipsRect& button = design::kColorButton;
+    for (int index = 0; index <= 10; ++index) {
+        shown.buttons.push_back(
+            colourAt(button.left + button.width / 2, 400 * index + button.height / 2));
+    }
+    return shown;
+}
+
+std::optional<ShownMessage> Win32PlayerDriver::message() {
+    HWND box = openMessage();
+    if (box == nullptr) {
+        return std::nullopt;
+    }
+    ShownMessage shown;
+    shown.title = narrow(textOf(box));
+    wchar_t text[512] = {};
+    GetDlgItemTextW(box, 0xFFFF, text, 512);
+    shown.text = narrow(text);
+    shown.icon = "none";
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t className[32] = {};
+        GetClassNameW(child, className, 32);
+        if (IsWindowVisible(child) == FALSE) {
+            continue;
+        }
+        const auto style = static_cast<DWORD>(GetWindowLongPtrW(child, GWL_STYLE));
+        if (lstrcmpiW(className, L"Button") == 0) {
+            shown.buttons.push_back(narrow(textOf(child)));
+        } else if (lstrcmpiW(className, L"Static") == 0 && (style & SS_TYPEMASK) == SS_ICON) {
+            const auto image = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
+            shown.icon = image == nullptr                         ? "none"
+                         : image == LoadIconW(nullptr, IDI_ERROR) ? "error"
+                                                                  : "other";
+        }
+    }
+    return shown;
+}
+
+bool Win32PlayerDriver::windowShown() {
+    return IsWindowVisible(window_->frame()) != FALSE;
+}
+
+std::optional<int> Win32PlayerDriver::exitStatus() {
+    return exitStatus_;
+}
+
+}  // namespace tinzel::testing
