@@ -12,7 +12,7 @@
 
 #include "game/form1_module.h"
 #include "tests/failing_load.h"
-#include "ui/form_design.h"
+#include "tests/scenarios/window_places.h"
 #include "ui/qt/color_button.h"
 #include "ui/qt/twips.h"
 
@@ -153,16 +153,16 @@ void QtPlayerDriver::run(const std::function<bool()>& step) {
     loop.exec();
 }
 
-QPoint QtPlayerDriver::pixelsOf(int xTwips, int yTwips) const {
+QPoint QtPlayerDriver::pixelsOf(TwipsPoint point) const {
     const QWidget* frame = window_->frame();
     const qt::Resolution resolution{frame->logicalDpiX(), frame->logicalDpiY()};
-    return {qt::twipsToPixelsX(xTwips, resolution), qt::twipsToPixelsY(yTwips, resolution)};
+    return {qt::twipsToPixelsX(point.x, resolution), qt::twipsToPixelsY(point.y, resolution)};
 }
 
-void QtPlayerDriver::clickAt(int xTwips, int yTwips) {
-    later([this, xTwips, yTwips] {
+void QtPlayerDriver::clickAt(TwipsPoint point) {
+    later([this, point] {
         QWidget* frame = window_->frame();
-        const QPoint place = pixelsOf(xTwips, yTwips);
+        const QPoint place = pixelsOf(point);
         QWidget* target = frame->childAt(place);
         target = target != nullptr ? target : frame;
         QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(frame, place));
@@ -170,23 +170,19 @@ void QtPlayerDriver::clickAt(int xTwips, int yTwips) {
 }
 
 void QtPlayerDriver::clickButton(int index) {
-    const design::TwipsRect& button = design::kColorButton;
-    clickAt(button.left + button.width / 2, 400 * index + button.height / 2);
+    clickAt(buttonCentre(index));
 }
 
 void QtPlayerDriver::clickSquare(int index) {
-    const design::TwipsRect& square = design::kSquare;
-    clickAt(square.width * ((index - 1) % 10) + square.width / 2,
-            square.height * ((index - 1) / 10) + square.height / 2);
+    clickAt(squareCentre(index));
 }
 
 void QtPlayerDriver::clickLabel(ScoreLabel label) {
-    const design::TwipsRect& area = label == ScoreLabel::Wins ? design::kWins : design::kLosses;
-    clickAt(area.left + area.width / 2, area.top + area.height / 2);
+    clickAt(labelCentre(label));
 }
 
 void QtPlayerDriver::clickPanel() {
-    clickAt(7000, 2600);
+    clickAt(bareSpot());
 }
 
 void QtPlayerDriver::clickOk() {
@@ -274,22 +270,10 @@ BoardColours QtPlayerDriver::boardColours() {
     QWidget* frame = window_->frame();
     const QImage image = frame->grab().toImage();
     const qreal ratio = frame->devicePixelRatioF();
-    const auto colourAt = [&](int xTwips, int yTwips) {
-        const QPoint place = (QPointF(pixelsOf(xTwips, yTwips)) * ratio).toPoint();
+    return readBoard([&](TwipsPoint point) {
+        const QPoint place = (QPointF(pixelsOf(point)) * ratio).toPoint();
         return toColorValue(image.pixelColor(place));
-    };
-    BoardColours shown;
-    const design::TwipsRect& square = design::kSquare;
-    for (int index = 0; index < 100; ++index) {
-        shown.squares.push_back(colourAt(square.width * (index % 10) + square.width / 2,
-                                         square.height * (index / 10) + square.height / 2));
-    }
-    const design::TwipsRect& button = design::kColorButton;
-    for (int index = 0; index <= 10; ++index) {
-        shown.buttons.push_back(
-            colourAt(button.left + button.width / 2, 400 * index + button.height / 2));
-    }
-    return shown;
+    });
 }
 
 std::optional<ShownMessage> QtPlayerDriver::message() {

@@ -8,6 +8,7 @@
 
 #include "game/form_events.h"
 #include "tests/scenarios/player_driver.h"
+#include "tests/scenarios/window_places.h"
 #include "ui/form_runtime.h"
 #include "ui/qt/qt_window.h"
 
@@ -42,9 +43,9 @@ class QtPlayerDriver final : public PlayerDriver {
     std::optional<int> exitStatus() override;
 
   private:
-    // A mouse click at a point of the window's client area given in twips.
-    void clickAt(int xTwips, int yTwips);
-    QPoint pixelsOf(int xTwips, int yTwips) const;
+    // A mouse click at a point of the window's client area.
+    void clickAt(TwipsPoint point);
+    QPoint pixelsOf(TwipsPoint point) const;
     QLabel* scoreLabel(ScoreLabel label) const;
 
     std::unique_ptr<FormRuntime> runtime_;

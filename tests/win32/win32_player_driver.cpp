@@ -5,7 +5,7 @@
 
 #include "game/form1_module.h"
 #include "tests/failing_load.h"
-#include "ui/form_design.h"
+#include "tests/scenarios/window_places.h"
 #include "ui/twips.h"
 
 namespace tinzel::testing {
@@ -198,15 +198,15 @@ void Win32PlayerDriver::run(const std::function<bool()>& step) {
     playing = nullptr;
 }
 
-POINT Win32PlayerDriver::pixelsOf(int xTwips, int yTwips) const {
-    return {twipsToPixels(xTwips, window_->dpi()), twipsToPixels(yTwips, window_->dpi())};
+POINT Win32PlayerDriver::pixelsOf(TwipsPoint point) const {
+    return {twipsToPixels(point.x, window_->dpi()), twipsToPixels(point.y, window_->dpi())};
 }
 
 // Whatever is at that point of the window takes the click: a button drawn over a label
 // takes it where they overlap.
-void Win32PlayerDriver::clickAt(int xTwips, int yTwips) {
+void Win32PlayerDriver::clickAt(TwipsPoint place) {
     HWND frame = window_->frame();
-    POINT point = pixelsOf(xTwips, yTwips);
+    POINT point = pixelsOf(place);
     HWND target = ChildWindowFromPointEx(frame, point, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
     target = target != nullptr ? target : frame;
     MapWindowPoints(frame, target, &point, 1);
@@ -214,23 +214,19 @@ void Win32PlayerDriver::clickAt(int xTwips, int yTwips) {
 }
 
 void Win32PlayerDriver::clickButton(int index) {
-    const design::TwipsRect& button = design::kColorButton;
-    clickAt(button.left + button.width / 2, 400 * index + button.height / 2);
+    clickAt(buttonCentre(index));
 }
 
 void Win32PlayerDriver::clickSquare(int index) {
-    const design::TwipsRect& square = design::kSquare;
-    clickAt(square.width * ((index - 1) % 10) + square.width / 2,
-            square.height * ((index - 1) / 10) + square.height / 2);
+    clickAt(squareCentre(index));
 }
 
 void Win32PlayerDriver::clickLabel(ScoreLabel label) {
-    const design::TwipsRect& area = label == ScoreLabel::Wins ? design::kWins : design::kLosses;
-    clickAt(area.left + area.width / 2, area.top + area.height / 2);
+    clickAt(labelCentre(label));
 }
 
 void Win32PlayerDriver::clickPanel() {
-    clickAt(7000, 2600);
+    clickAt(bareSpot());
 }
 
 void Win32PlayerDriver::clickOk() {
@@ -328,25 +324,13 @@ BoardColours Win32PlayerDriver::boardColours() {
     HWND frame = window_->frame();
     UpdateWindow(frame);
     const Capture screen = screenOf(frame);
-    const auto colourAt = [&](int xTwips, int yTwips) {
-        const POINT point = pixelsOf(xTwips, yTwips);
+    return readBoard([&](TwipsPoint place) {
+        const POINT point = pixelsOf(place);
         const std::uint32_t rgb =
             screen.pixels[static_cast<std::size_t>(point.y * screen.width + point.x)];
         return packColor(static_cast<int>((rgb >> 16) & 255), static_cast<int>((rgb >> 8) & 255),
                          static_cast<int>(rgb & 255));
-    };
-    BoardColours shown;
-    const design::TwipsRect& square = design::kSquare;
-    for (int index = 0; index < 100; ++index) {
-        shown.squares.push_back(colourAt(square.width * (index % 10) + square.width / 2,
-                                         square.height * (index / 10) + square.height / 2));
-    }
-    const design::TwipsRect& button = design::kColorButton;
-    for (int index = 0; index <= 10; ++index) {
-        shown.buttons.push_back(
-            colourAt(button.left + button.width / 2, 400 * index + button.height / 2));
-    }
-    return shown;
+    });
 }
 
 std::optional<ShownMessage> Win32PlayerDriver::message() {

@@ -7,6 +7,7 @@
 
 #include "game/form_events.h"
 #include "tests/scenarios/player_driver.h"
+#include "tests/scenarios/window_places.h"
 #include "ui/form_runtime.h"
 #include "ui/win32/win32_window.h"
 
@@ -42,8 +43,8 @@ class Win32PlayerDriver final : public PlayerDriver {
 
   private:
     static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD);
-    POINT pixelsOf(int xTwips, int yTwips) const;
-    void clickAt(int xTwips, int yTwips);
+    POINT pixelsOf(TwipsPoint point) const;
+    void clickAt(TwipsPoint point);
     HWND scoreLabel(ScoreLabel label) const;
 
     std::unique_ptr<FormRuntime> runtime_;

@@ -1,0 +1,52 @@
+// Where on the window a player aims, from the design: each control's centre and a spot of
+// bare panel, in twips from the client area's top-left corner.
+#pragma once
+
+#include "game/controls.h"
+#include "tests/scenarios/player_driver.h"
+#include "ui/form_design.h"
+
+namespace tinzel::testing {
+
+struct TwipsPoint {
+    int x;
+    int y;
+};
+
+// Square `index` (1 to 100), row by row.
+inline TwipsPoint squareCentre(int index) {
+    const design::TwipsRect& square = design::kSquare;
+    return {square.width * ((index - 1) % 10) + square.width / 2,
+            square.height * ((index - 1) / 10) + square.height / 2};
+}
+
+// Colour button `index` (0 to 10), down the column.
+inline TwipsPoint buttonCentre(int index) {
+    const design::TwipsRect& button = design::kColorButton;
+    return {button.left + button.width / 2, button.height * index + button.height / 2};
+}
+
+inline TwipsPoint labelCentre(ScoreLabel label) {
+    const design::TwipsRect& area = label == ScoreLabel::Wins ? design::kWins : design::kLosses;
+    return {area.left + area.width / 2, area.top + area.height / 2};
+}
+
+// Below the score labels, right of the buttons: nothing but the panel.
+inline TwipsPoint bareSpot() {
+    return {7000, 2600};
+}
+
+// The board as `colourAt(point)` reads the screen at each square's and button's centre.
+template <typename ColourAt>
+BoardColours readBoard(ColourAt colourAt) {
+    BoardColours shown;
+    for (int index = 1; index <= 100; ++index) {
+        shown.squares.push_back(colourAt(squareCentre(index)));
+    }
+    for (int index = 0; index <= 10; ++index) {
+        shown.buttons.push_back(colourAt(buttonCentre(index)));
+    }
+    return shown;
+}
+
+}  // namespace tinzel::testing
