@@ -4,14 +4,14 @@
 #pragma once
 
 #include <algorithm>
-#include <vector>
+#include <array>
 
 namespace tinzel {
 
 class FreshPresses {
   public:
     // Something new takes the keyboard (a message opens): the keys already down are not its.
-    void restart() { pressed_.clear(); }
+    void restart() { pressed_ = filled(); }
 
     // Key `key` went down; `autoRepeat` when the keyboard repeats a key held down. Whether the
     // press may act.
@@ -20,7 +20,9 @@ class FreshPresses {
             return false;
         }
         if (std::find(pressed_.begin(), pressed_.end(), key) == pressed_.end()) {
-            pressed_.push_back(key);
+            // More keys held at once than a hand holds: the oldest is forgotten.
+            std::copy_backward(pressed_.begin(), pressed_.end() - 1, pressed_.end());
+            pressed_.front() = key;
         }
         return true;
     }
@@ -31,12 +33,19 @@ class FreshPresses {
         if (found == pressed_.end()) {
             return false;
         }
-        pressed_.erase(found);
+        *found = kNoKey;
         return true;
     }
 
   private:
-    std::vector<int> pressed_;
+    static constexpr int kNoKey = -1;
+    std::array<int, 10> pressed_ = filled();
+
+    static constexpr std::array<int, 10> filled() {
+        std::array<int, 10> keys{};
+        keys.fill(kNoKey);
+        return keys;
+    }
 };
 
 }  // namespace tinzel

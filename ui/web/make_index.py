@@ -13,8 +13,7 @@ def main():
     template, icon, version, output = sys.argv[1:]
     with open(icon, "rb") as source:
         icon_url = "data:image/x-icon;base64," + base64.b64encode(source.read()).decode()
-    manifest = {"name": "Tinzel", "short_name": "Tinzel", "version": version,
-                "display": "standalone", "background_color": "#ffffff"}
+    manifest = {"name": "Tinzel", "version": version}
     manifest_url = "data:application/manifest+json," + urllib.parse.quote(
         json.dumps(manifest, separators=(",", ":")), safe="")
     with open(template, encoding="utf-8") as source:

@@ -28,8 +28,9 @@ int toRgb(ColorValue color) {
 double scoreFontSize(const design::TwipsRect& twips, const std::string& caption) {
     const PixelRect rect = cssPixels(twips);
     const auto cssPixelsAt = [](double points) { return points * kCssPixelsPerInch / 72.0; };
-    const auto width = [&](std::string_view text, double points) {
-        return tinzel_page_score_width(std::string(text).c_str(), cssPixelsAt(points));
+    // The text measured is always the caption itself, already a C string.
+    const auto width = [&](std::string_view, double points) {
+        return tinzel_page_score_width(caption.c_str(), cssPixelsAt(points));
     };
     return cssPixelsAt(fitScoreFont(rect.right - rect.left - 2, caption, width));
 }
