@@ -12,7 +12,6 @@
 
 #include "game/form1_module.h"
 #include "tests/failing_load.h"
-#include "tests/scenarios/window_places.h"
 #include "ui/qt/color_button.h"
 #include "ui/qt/twips.h"
 
@@ -167,22 +166,6 @@ void QtPlayerDriver::clickAt(TwipsPoint point) {
         target = target != nullptr ? target : frame;
         QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(frame, place));
     });
-}
-
-void QtPlayerDriver::clickButton(int index) {
-    clickAt(buttonCentre(index));
-}
-
-void QtPlayerDriver::clickSquare(int index) {
-    clickAt(squareCentre(index));
-}
-
-void QtPlayerDriver::clickLabel(ScoreLabel label) {
-    clickAt(labelCentre(label));
-}
-
-void QtPlayerDriver::clickPanel() {
-    clickAt(bareSpot());
 }
 
 void QtPlayerDriver::clickOk() {

@@ -8,7 +8,6 @@
 
 #include "game/form_events.h"
 #include "tests/scenarios/player_driver.h"
-#include "tests/scenarios/window_places.h"
 #include "ui/form_runtime.h"
 #include "ui/qt/qt_window.h"
 
@@ -22,10 +21,7 @@ class QtPlayerDriver final : public PlayerDriver {
     void start(bool failingLoad) override;
     void run(const std::function<bool()>& step) override;
 
-    void clickButton(int index) override;
-    void clickSquare(int index) override;
-    void clickLabel(ScoreLabel label) override;
-    void clickPanel() override;
+    void clickAt(TwipsPoint place) override;
     void clickOk() override;
     void keyDown(Key key, bool repeat) override;
     void keyUp(Key key) override;
@@ -43,8 +39,6 @@ class QtPlayerDriver final : public PlayerDriver {
     std::optional<int> exitStatus() override;
 
   private:
-    // A mouse click at a point of the window's client area.
-    void clickAt(TwipsPoint point);
     QPoint pixelsOf(TwipsPoint point) const;
     QLabel* scoreLabel(ScoreLabel label) const;
 

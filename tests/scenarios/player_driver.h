@@ -11,6 +11,7 @@
 
 #include "game/color_value.h"
 #include "game/controls.h"
+#include "tests/scenarios/window_places.h"
 
 namespace tinzel::testing {
 
@@ -43,6 +44,19 @@ struct BoardColours {
     std::vector<ColorValue> buttons;
 };
 
+// The board as `colourAt(point)` reads the screen at each square's and button's centre.
+template <typename ColourAt>
+BoardColours readBoard(ColourAt colourAt) {
+    BoardColours shown;
+    for (int index = 1; index <= 100; ++index) {
+        shown.squares.push_back(colourAt(squareCentre(index)));
+    }
+    for (int index = 0; index <= 10; ++index) {
+        shown.buttons.push_back(colourAt(buttonCentre(index)));
+    }
+    return shown;
+}
+
 class PlayerDriver {
   public:
     virtual ~PlayerDriver() = default;
@@ -55,12 +69,13 @@ class PlayerDriver {
     // returns false. Steps post the player's input rather than wait for its effects.
     virtual void run(const std::function<bool()>& step) = 0;
 
-    // The player's input, posted as the toolkit would deliver it.
-    virtual void clickButton(int index) = 0;
-    virtual void clickSquare(int index) = 0;
-    virtual void clickLabel(ScoreLabel label) = 0;
-    // A spot of bare panel, away from every control.
-    virtual void clickPanel() = 0;
+    // The player's input, posted as the toolkit would deliver it: a click at a place of the
+    // window's client area, whatever is there taking it.
+    virtual void clickAt(TwipsPoint place) = 0;
+    void clickButton(int index) { clickAt(buttonCentre(index)); }
+    void clickSquare(int index) { clickAt(squareCentre(index)); }
+    void clickLabel(ScoreLabel label) { clickAt(labelCentre(label)); }
+    void clickPanel() { clickAt(bareSpot()); }
     virtual void clickOk() = 0;
     // A key going down (`repeat`: the keyboard's auto-repeat of a key held down) and up, at
     // whatever holds the focus when it arrives.

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "game/controls.h"
-#include "tests/scenarios/player_driver.h"
 #include "ui/form_design.h"
 
 namespace tinzel::testing {
@@ -34,19 +33,6 @@ inline TwipsPoint labelCentre(ScoreLabel label) {
 // Below the score labels, right of the buttons: nothing but the panel.
 inline TwipsPoint bareSpot() {
     return {7000, 2600};
-}
-
-// The board as `colourAt(point)` reads the screen at each square's and button's centre.
-template <typename ColourAt>
-BoardColours readBoard(ColourAt colourAt) {
-    BoardColours shown;
-    for (int index = 1; index <= 100; ++index) {
-        shown.squares.push_back(colourAt(squareCentre(index)));
-    }
-    for (int index = 0; index <= 10; ++index) {
-        shown.buttons.push_back(colourAt(buttonCentre(index)));
-    }
-    return shown;
 }
 
 }  // namespace tinzel::testing

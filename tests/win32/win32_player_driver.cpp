@@ -5,7 +5,6 @@
 
 #include "game/form1_module.h"
 #include "tests/failing_load.h"
-#include "tests/scenarios/window_places.h"
 #include "ui/twips.h"
 
 namespace tinzel::testing {
@@ -211,22 +210,6 @@ void Win32PlayerDriver::clickAt(TwipsPoint place) {
     target = target != nullptr ? target : frame;
     MapWindowPoints(frame, target, &point, 1);
     postClick(target, point);
-}
-
-void Win32PlayerDriver::clickButton(int index) {
-    clickAt(buttonCentre(index));
-}
-
-void Win32PlayerDriver::clickSquare(int index) {
-    clickAt(squareCentre(index));
-}
-
-void Win32PlayerDriver::clickLabel(ScoreLabel label) {
-    clickAt(labelCentre(label));
-}
-
-void Win32PlayerDriver::clickPanel() {
-    clickAt(bareSpot());
 }
 
 void Win32PlayerDriver::clickOk() {

@@ -7,7 +7,6 @@
 
 #include "game/form_events.h"
 #include "tests/scenarios/player_driver.h"
-#include "tests/scenarios/window_places.h"
 #include "ui/form_runtime.h"
 #include "ui/win32/win32_window.h"
 
@@ -21,10 +20,7 @@ class Win32PlayerDriver final : public PlayerDriver {
     void start(bool failingLoad) override;
     void run(const std::function<bool()>& step) override;
 
-    void clickButton(int index) override;
-    void clickSquare(int index) override;
-    void clickLabel(ScoreLabel label) override;
-    void clickPanel() override;
+    void clickAt(TwipsPoint place) override;
     void clickOk() override;
     void keyDown(Key key, bool repeat) override;
     void keyUp(Key key) override;
@@ -44,7 +40,6 @@ class Win32PlayerDriver final : public PlayerDriver {
   private:
     static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD);
     POINT pixelsOf(TwipsPoint point) const;
-    void clickAt(TwipsPoint point);
     HWND scoreLabel(ScoreLabel label) const;
 
     std::unique_ptr<FormRuntime> runtime_;
