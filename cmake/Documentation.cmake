@@ -14,11 +14,15 @@ string(REPLACE "\n\n" "\n.\n" license "${license}")
 string(REPLACE "\n" "\n " license "${license}")
 configure_file(${linux_resources}/copyright.in ${documentation}/copyright @ONLY)
 
+# The manual page with the version written in.
+configure_file(${linux_resources}/tinzel.6.in ${documentation}/tinzel.6 @ONLY)
+configure_file(${linux_resources}/changelog ${documentation}/changelog COPYONLY)
+
 set(compressed "")
 foreach(source tinzel.6 changelog)
     add_custom_command(OUTPUT ${documentation}/${source}.gz
-        COMMAND gzip -9nc ${linux_resources}/${source} > ${documentation}/${source}.gz
-        DEPENDS ${linux_resources}/${source}
+        COMMAND gzip -9nc ${documentation}/${source} > ${documentation}/${source}.gz
+        DEPENDS ${documentation}/${source}
         VERBATIM)
     list(APPEND compressed ${documentation}/${source}.gz)
 endforeach()

@@ -18,7 +18,6 @@ struct TwipsRect {
 
 inline constexpr std::string_view kCaption = "Form1";
 inline constexpr std::string_view kApplicationTitle = "Tinzel";
-inline constexpr std::string_view kVersion = "1.00";
 inline constexpr ColorValue kBackColor = 0x00C0C0C0;
 inline constexpr int kClientWidth = 7770;
 inline constexpr int kClientHeight = 4425;

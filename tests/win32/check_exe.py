@@ -2,7 +2,8 @@
 """Reads Tinzel.exe's imports, version resource and icon back out of the built file and
 checks each against what Explorer should show.
 
-Usage: check_exe.py TINZEL.EXE OBJDUMP   (needs icoutils' wrestool and icotool)
+Usage: check_exe.py TINZEL.EXE OBJDUMP VERSION PROJECT_VERSION   (for example 1.00 1.0.0;
+needs icoutils' wrestool and icotool)
 """
 import re
 import struct
@@ -12,7 +13,7 @@ import tempfile
 
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "advapi32.dll",
                "shell32.dll", "comctl32.dll", "ole32.dll"}
-STRINGS = {"FileVersion": "1.00", "ProductVersion": "1.00", "ProductName": "Tinzel",
+STRINGS = {"ProductName": "Tinzel",
            "InternalName": "Tinzel", "OriginalFilename": "Tinzel.exe",
            "LegalCopyright": "Copyright (c) 2026 The Tinzel developers. License: MIT"}
 ICON_IMAGES = [(32, 32, 1), (32, 32, 4), (16, 16, 4)]
@@ -42,7 +43,10 @@ def version_strings(blob):
     return pairs, text
 
 
-def main(exe, objdump):
+def main(exe, objdump, version, project_version):
+    STRINGS["FileVersion"] = STRINGS["ProductVersion"] = version
+    major, minor, patch = (int(part) for part in project_version.split("."))
+    fixed_ms, fixed_ls = major << 16 | minor, patch << 16
     dlls = imported_dlls(exe, objdump)
     print("imports:", ", ".join(dlls))
     check(dlls and all(dll.lower() in SYSTEM_DLLS for dll in dlls),
@@ -53,8 +57,9 @@ def main(exe, objdump):
     fixed = blob.find(struct.pack("<I", 0xFEEF04BD))
     check(fixed >= 0, "version resource has a fixed part")
     file_ms, file_ls, product_ms, product_ls = struct.unpack_from("<4I", blob, fixed + 8)
-    check((file_ms, file_ls) == (0x00010000, 0), "fixed file version is 1.0.0.0")
-    check((product_ms, product_ls) == (0x00010000, 0), "fixed product version is 1.0.0.0")
+    check((file_ms, file_ls) == (fixed_ms, fixed_ls), f"fixed file version is {project_version}.0")
+    check((product_ms, product_ls) == (fixed_ms, fixed_ls),
+          f"fixed product version is {project_version}.0")
     strings, text = version_strings(blob)
     for key, expected in STRINGS.items():
         check(strings[key] == expected, f'{key} is "{expected}" (found {strings[key]!r})')
@@ -78,4 +83,4 @@ def main(exe, objdump):
 
 
 if __name__ == "__main__":
-    main(sys.argv[1], sys.argv[2])
+    main(*sys.argv[1:5])
