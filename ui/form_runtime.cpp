@@ -1,9 +1,10 @@
 #include "ui/form_runtime.h"
 
+#include <chrono>
+#include <cstdint>
 #include <string>
 
 #include "game/game_error.h"
-#include "ui/clock.h"
 
 namespace tinzel {
 
@@ -132,7 +133,8 @@ void FormRuntime::endProgram() {
 }
 
 std::uint64_t FormRuntime::clockReading() {
-    return steadyClockReading();
+    // Any clock that moves between rounds seeds them apart; the steady one never goes back.
+    return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
 }
 
 }  // namespace tinzel

@@ -11,7 +11,7 @@
 #include "tests/ten_color.h"
 #include "ui/form_design.h"
 #include "ui/form_runtime.h"
-#include "ui/qt/palette_colors.h"
+#include "ui/qt/conversions.h"
 #include "ui/qt/qt_window.h"
 
 using tinzel::ControlArray;

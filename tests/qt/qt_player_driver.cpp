@@ -13,7 +13,7 @@
 #include "game/form1_module.h"
 #include "tests/failing_load.h"
 #include "ui/qt/color_button.h"
-#include "ui/qt/twips.h"
+#include "ui/qt/conversions.h"
 
 namespace tinzel::testing {
 
@@ -155,7 +155,7 @@ void QtPlayerDriver::run(const std::function<bool()>& step) {
 QPoint QtPlayerDriver::pixelsOf(TwipsPoint point) const {
     const QWidget* frame = window_->frame();
     const qt::Resolution resolution{frame->logicalDpiX(), frame->logicalDpiY()};
-    return {qt::twipsToPixelsX(point.x, resolution), qt::twipsToPixelsY(point.y, resolution)};
+    return {qt::pixelsX(point.x, resolution), qt::pixelsY(point.y, resolution)};
 }
 
 void QtPlayerDriver::clickAt(TwipsPoint point) {

@@ -6,7 +6,7 @@
 
 #include "game/palette.h"
 #include "tests/qt/window_player.h"
-#include "ui/qt/palette_colors.h"
+#include "ui/qt/conversions.h"
 
 using tinzel::ControlArray;
 using tinzel::ScoreLabel;

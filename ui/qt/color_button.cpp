@@ -5,25 +5,16 @@
 
 #include "ui/focus_ring.h"
 #include "ui/form_design.h"
-#include "ui/qt/palette_colors.h"
+#include "ui/qt/conversions.h"
 
 namespace tinzel::qt {
 
-namespace {
-
-QColor contrastingColor(const QColor& fill) {
-    return toQColor(focusRingColor(packColor(fill.red(), fill.green(), fill.blue())));
-}
-
-}  // namespace
-
-ColorButton::ColorButton(int index, QWidget* parent)
-    : QAbstractButton(parent), index_(index), fill_(Qt::black) {
+ColorButton::ColorButton(int index, QWidget* parent) : QAbstractButton(parent), index_(index) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ColorButton::setFillColor(const QColor& color) {
+void ColorButton::setFillColor(ColorValue color) {
     fill_ = color;
     update();
 }
@@ -35,12 +26,13 @@ QSize ColorButton::sizeHint() const {
 void ColorButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect area = rect();
-    painter.fillRect(area, fill_);
-    const QColor edge = isDown() ? contrastingColor(fill_) : toQColor(design::kButtonEdgeColor);
+    painter.fillRect(area, toQColor(fill_));
+    const QColor ringColor = toQColor(focusRingColor(fill_));
+    const QColor edge = isDown() ? ringColor : toQColor(design::kButtonEdgeColor);
     painter.setPen(QPen(edge, isDown() ? 2 : 1));
     painter.drawRect(area.adjusted(0, 0, -1, -1));
     if (hasFocus()) {
-        QPen ring(contrastingColor(fill_), 2, Qt::DotLine);
+        QPen ring(ringColor, 2, Qt::DotLine);
         painter.setPen(ring);
         const int inset = design::kFocusRingInset;
         painter.drawRect(area.adjusted(inset, inset, -inset - 1, -inset - 1));

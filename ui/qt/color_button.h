@@ -2,8 +2,8 @@
 #pragma once
 
 #include <QAbstractButton>
-#include <QColor>
 
+#include "game/color_value.h"
 #include "ui/fresh_presses.h"
 
 namespace tinzel::qt {
@@ -17,8 +17,7 @@ class ColorButton : public QAbstractButton {
     ColorButton(int index, QWidget* parent);
 
     int index() const { return index_; }
-    QColor fillColor() const { return fill_; }
-    void setFillColor(const QColor& color);
+    void setFillColor(ColorValue color);
 
     QSize sizeHint() const override;
 
@@ -32,7 +31,7 @@ class ColorButton : public QAbstractButton {
 
   private:
     int index_;
-    QColor fill_;
+    ColorValue fill_ = 0;
     FreshPresses presses_;
 };
 

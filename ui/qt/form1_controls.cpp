@@ -6,16 +6,11 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "ui/qt/palette_colors.h"
 #include "ui/score_fit.h"
 
 namespace tinzel::qt {
 
 namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void setBackground(QWidget* widget, const QColor& color) {
     QPalette palette = widget->palette();
@@ -62,8 +57,8 @@ Form1Controls::Form1Controls(const FormModel& model, Resolution resolution, cons
                              QWidget* parent)
     : QWidget(parent), model_(model), resolution_(resolution), scoreFont_(scoreFont) {
     setBackground(this, toQColor(design::kBackColor));
-    setGeometry(0, 0, twipsToPixelsX(design::kClientWidth, resolution),
-                twipsToPixelsY(design::kClientHeight, resolution));
+    setGeometry(0, 0, pixelsX(design::kClientWidth, resolution),
+                pixelsY(design::kClientHeight, resolution));
 
     // Created in the design's order. Buttons are created after labels later on, so the one
     // made here is raised to keep every button above every label it overlaps.
@@ -98,7 +93,7 @@ void Form1Controls::createColorButton(int index) {
     const Element& element = model_.element(ControlArray::Color, index);
     auto* button = new ColorButton(index, this);
     button->setObjectName(QString::fromStdString(describe(ControlArray::Color, index)));
-    button->setFillColor(toQColor(element.backColor));
+    button->setFillColor(element.backColor);
     button->setAccessibleName(QString::fromStdString(model_.accessibleName(index)));
     button->setGeometry(pixels(element.rect));
     button->setVisible(element.visible);
@@ -148,7 +143,7 @@ void Form1Controls::elementChanged(ControlArray array, int index, ElementChange 
             button->setVisible(element.visible);
             break;
         case ElementChange::BackColor:
-            button->setFillColor(toQColor(element.backColor));
+            button->setFillColor(element.backColor);
             button->setAccessibleName(QString::fromStdString(model_.accessibleName(index)));
             break;
         case ElementChange::Created:

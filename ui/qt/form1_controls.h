@@ -8,7 +8,7 @@
 
 #include "ui/form_model.h"
 #include "ui/qt/color_button.h"
-#include "ui/qt/twips.h"
+#include "ui/qt/conversions.h"
 
 namespace tinzel::qt {
 
@@ -47,7 +47,7 @@ class Form1Controls : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QRect pixels(const design::TwipsRect& twips) const { return twipsToPixels(twips, resolution_); }
+    QRect pixels(const design::TwipsRect& twips) const { return toQRect(twips, resolution_); }
     QLabel* createLabel(const design::TwipsRect& twips, std::string_view caption);
     void createColorButton(int index);
     void updateSquare(int index, const design::TwipsRect& before);

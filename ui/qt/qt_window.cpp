@@ -6,14 +6,11 @@
 #include <QMessageBox>
 
 #include "ui/fresh_presses.h"
+#include "ui/qt/conversions.h"
 
 namespace tinzel::qt {
 
 namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Keeps from a message box the keys that went down before it opened, and every repeat.
 class MessageKeys : public QObject {
@@ -48,8 +45,7 @@ QtWindow::QtWindow(FormRuntime& runtime)
     : runtime_(runtime), frame_(std::make_unique<QWidget>()), scoreFont_(scoreFont()) {
     frame_->setWindowTitle(toQString(design::kCaption));
     const Resolution dpi = resolution();
-    frame_->setFixedSize(twipsToPixelsX(design::kClientWidth, dpi),
-                         twipsToPixelsY(design::kClientHeight, dpi));
+    frame_->setFixedSize(pixelsX(design::kClientWidth, dpi), pixelsY(design::kClientHeight, dpi));
     frame_->installEventFilter(this);
     runtime_.setView(*this);
 }
