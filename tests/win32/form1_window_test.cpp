@@ -19,6 +19,7 @@
 #include "tests/win32/round_loop.h"
 #include "ui/form_runtime.h"
 #include "ui/twips.h"
+#include "ui/win32/program.h"
 #include "ui/win32/win32_window.h"
 
 namespace tinzel::win32 {

@@ -2,14 +2,12 @@
 
 #include <cmath>
 #include <string>
-#include <utility>
 
-#include "game/form1_module.h"
 #include "game/game_error.h"
-#include "game/palette.h"
-#include "ui/fresh_presses.h"
 #include "ui/score_fit.h"
 #include "ui/twips.h"
+#include "ui/win32/message_box.h"
+#include "ui/win32/wide_text.h"
 
 namespace tinzel::win32 {
 
@@ -18,55 +16,8 @@ namespace {
 constexpr DWORD kFrameStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
-std::wstring widen(std::string_view text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size =
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
-    return wide;
-}
-
 [[noreturn]] void fail(const std::string& what) {
     throw GameError(GameError::Kind::WindowOperationFailed, what);
-}
-
-// The keys of the message box that is open: it takes only those pressed while it is shown.
-FreshPresses* messageKeys = nullptr;
-
-LRESULT CALLBACK filterMessageKeys(int code, WPARAM wParam, LPARAM lParam) {
-    if (code >= 0 && messageKeys != nullptr) {
-        const auto& message = *reinterpret_cast<const MSG*>(lParam);
-        const bool repeated = (message.lParam & (1 << 30)) != 0;
-        const auto key = static_cast<int>(message.wParam);
-        if ((message.message == WM_KEYDOWN && !messageKeys->down(key, repeated)) ||
-            (message.message == WM_CHAR && repeated) ||
-            (message.message == WM_KEYUP && !messageKeys->up(key))) {
-            return TRUE;
-        }
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-// A modal message box, titled with the application's title, that a key held down through
-// what opened it cannot dismiss.
-void showMessageBox(HWND owner, std::string_view text, UINT style) {
-    const std::wstring wide = widen(text);
-    const std::wstring title = widen(design::kApplicationTitle);
-    FreshPresses keys;
-    FreshPresses* outer = std::exchange(messageKeys, &keys);
-    HHOOK hook = SetWindowsHookExW(WH_MSGFILTER, &filterMessageKeys, nullptr, GetCurrentThreadId());
-    MessageBoxW(owner, wide.c_str(), title.c_str(), style);
-    if (hook != nullptr) {
-        UnhookWindowsHookEx(hook);
-    }
-    messageKeys = outer;
-}
-
-void reportError(std::string_view text) {
-    showMessageBox(nullptr, text, MB_OK | MB_ICONERROR);
 }
 
 // The DPI of the whole desktop, which the system's own metrics are given in.
@@ -491,64 +442,12 @@ void Win32Window::focusButton(int index) {
 }
 
 void Win32Window::showMessage(std::string_view text, bool isError) {
-    if (isError) {
-        reportError(text);
-        return;
-    }
-    showMessageBox(IsWindowVisible(frame_) ? frame_ : nullptr, text, MB_OK);
+    // The error report stands alone: the window may be half made, or hidden already.
+    showMessageBox(isError || IsWindowVisible(frame_) == FALSE ? nullptr : frame_, text, isError);
 }
 
 void Win32Window::finished(int exitStatus) {
     PostQuitMessage(exitStatus);
-}
-
-HBRUSH Win32Window::brush(ColorValue color) {
-    auto found = brushes_.find(color);
-    if (found == brushes_.end()) {
-        found = brushes_.emplace(color, CreateSolidBrush(static_cast<COLORREF>(color))).first;
-    }
-    return found->second;
-}
-
-void Win32Window::paint() {
-    PAINTSTRUCT painting;
-    HDC context = BeginPaint(frame_, &painting);
-    FillRect(context, &painting.rcPaint, brush(design::kBackColor));
-    HBRUSH border = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    for (int index = 0; model_ != nullptr && index <= model_->lastIndex(ControlArray::Square);
-         ++index) {
-        if (!model_->exists(ControlArray::Square, index)) {
-            continue;
-        }
-        const Element& square = model_->element(ControlArray::Square, index);
-        const RECT area = pixels(square.rect);
-        RECT overlap;
-        if (square.visible && IntersectRect(&overlap, &area, &painting.rcPaint)) {
-            FillRect(context, &area, brush(square.backColor));
-            FrameRect(context, &area, border);
-        }
-    }
-    EndPaint(frame_, &painting);
-}
-
-void Win32Window::drawButton(const DRAWITEMSTRUCT& item) {
-    const int index = static_cast<int>(item.CtlID) - kFirstButtonId;
-    const ColorValue color = model_ != nullptr && model_->exists(ControlArray::Color, index)
-                                 ? model_->element(ControlArray::Color, index).backColor
-                                 : Palette[0];
-    RECT area = item.rcItem;
-    FillRect(item.hDC, &area, brush(color));
-    FrameRect(item.hDC, &area, brush(design::kButtonEdgeColor));
-    if ((item.itemState & ODS_SELECTED) != 0) {
-        InflateRect(&area, -1, -1);
-        FrameRect(item.hDC, &area, brush(design::kButtonEdgeColor));
-    }
-    if ((item.itemState & ODS_FOCUS) != 0) {
-        // Drawn by inverting, so it shows on every colour of the palette.
-        RECT ring = item.rcItem;
-        InflateRect(&ring, -design::kFocusRingInset, -design::kFocusRingInset);
-        DrawFocusRect(item.hDC, &ring);
-    }
 }
 
 bool Win32Window::translateKeyboard(MSG& message) {
@@ -569,32 +468,6 @@ bool Win32Window::translateKeyboard(MSG& message) {
         buttonKeys_.up(VK_RETURN);
     }
     return IsDialogMessageW(frame_, &message) != FALSE;
-}
-
-int runMessageLoop(FormRuntime& runtime, Win32Window& window) {
-    runtime.start();
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!window.translateKeyboard(message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    return runtime.exitStatus();
-}
-
-int runGame(HINSTANCE instance) {
-    FormRuntime runtime;
-    try {
-        Win32Window window(instance, runtime);
-        Form1Module game(runtime);
-        runtime.attach(game);
-        return runMessageLoop(runtime, window);
-    } catch (const GameError& error) {
-        // The window could not be made: the game never started, so this is the boundary.
-        reportError(FormRuntime::errorText(error.what()));
-        return 1;
-    }
 }
 
 }  // namespace tinzel::win32

@@ -101,12 +101,4 @@ class Win32Window final : public FormView {
     std::vector<HWND> buttons_;
 };
 
-// Runs Tinzel to its end, the window's keyboard included. Returns the exit status.
-int runMessageLoop(FormRuntime& runtime, Win32Window& window);
-
-// The whole program: creates the window and the game and runs them to the end. Returns the
-// exit status: 0 when the game ends or the window is closed, 1 after an error report, a
-// failure to create the window included.
-int runGame(HINSTANCE instance);
-
 }  // namespace tinzel::win32
