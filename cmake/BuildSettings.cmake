@@ -7,6 +7,19 @@ function(tinzel_apply_build_settings target)
         target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic
             $<$<BOOL:${TINZEL_WARNINGS_AS_ERRORS}>:-Werror>)
     endif()
+    if(TINZEL_REPRODUCIBLE)
+        # Where the source and the build were stands for nothing in the program: every path
+        # the compiler would write (__FILE__, the debug information's files and compile
+        # folder) is made relative. The build folder comes second, as it may lie inside the
+        # source's.
+        target_compile_options(${target} PRIVATE
+            -ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
+            -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
+        if(MINGW)
+            # A Windows executable's header has a link time unless told to keep it zero.
+            target_link_options(${target} PRIVATE -Wl,--no-insert-timestamp)
+        endif()
+    endif()
     if(TINZEL_SANITIZE)
         set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all
             -fno-omit-frame-pointer)
