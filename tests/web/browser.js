@@ -51,8 +51,13 @@ function launch(extraArgs = []) {
   if (process.getuid && process.getuid() === 0) {
     args.push('--no-sandbox');
   }
+  // The chromium that the build found (TINZEL_CHROMIUM in its cache).
+  const executablePath = process.env.TINZEL_CHROMIUM;
+  if (!executablePath) {
+    throw new Error('TINZEL_CHROMIUM is not set: it names the chromium to drive');
+  }
   return chromium.launch({
-    executablePath: process.env.TINZEL_CHROMIUM || '/usr/bin/chromium',
+    executablePath,
     headless: true,
     args,
   });
