@@ -4,16 +4,18 @@
 #include <cmath>
 
 #include "game/form1_module.h"
+#include "tests/form1_module_peer.h"
 #include "tests/quiet_runtime.h"
 
 namespace {
 
 using tinzel::Form1Module;
+using tinzel::testing::Form1ModulePeer;
 using tinzel::testing::QuietRuntime;
 
 void clearRound(Form1Module& module) {
-    module.state().colorCount.clear();
-    module.state().tenReached = false;
+    Form1ModulePeer(module).state().colorCount.clear();
+    Form1ModulePeer(module).state().tenReached = false;
 }
 
 // Draws a board takes on average, redraws included (a little over 100).
@@ -25,7 +27,8 @@ long averageDrawsPerBoard() {
         clearRound(module);
         module.loadshapes();
     }
-    return std::lround(static_cast<double>(module.random().drawsTaken()) / kBoards);
+    return std::lround(static_cast<double>(Form1ModulePeer(module).random().drawsTaken()) /
+                       kBoards);
 }
 
 void DealBoard(benchmark::State& state) {
@@ -39,7 +42,8 @@ void DealBoard(benchmark::State& state) {
     state.counters["boards_per_second"] =
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["draws_per_board"] =
-        static_cast<double>(module.random().drawsTaken()) / static_cast<double>(state.iterations());
+        static_cast<double>(Form1ModulePeer(module).random().drawsTaken()) /
+        static_cast<double>(state.iterations());
 }
 
 // The floor under dealing: the same number of draws from the same generator, nothing else.

@@ -10,6 +10,7 @@
 
 #include "game/form1_module.h"
 #include "game/palette.h"
+#include "tests/form1_module_peer.h"
 #include "tests/quiet_runtime.h"
 
 namespace {
@@ -35,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     tinzel::testing::QuietRuntime runtime;
     tinzel::Form1Module game(runtime, size);
-    game.random().replay(draws);
+    tinzel::testing::Form1ModulePeer(game).random().replay(draws);
     game.Form_Load();
 
     const auto& state = game.state();
@@ -57,7 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     require(total == 100, "a hundred squares are dealt");
     require(tens == 1 && state.tenReached, "exactly one colour covers ten squares");
-    require(game.random().drawsTaken() >= 100, "every square takes at least one draw");
+    require(tinzel::testing::Form1ModulePeer(game).random().drawsTaken() >= 100,
+            "every square takes at least one draw");
 
     const bool right = state.colorCount[answer] == 10;
     game.Color_Click(answer);

@@ -10,6 +10,10 @@
 
 namespace tinzel {
 
+namespace testing {
+class Form1ModulePeer;
+}
+
 // Created once at program start and kept until the program ends; the window it drives is
 // torn down and rebuilt every round, but this object and its state are not.
 class Form1Module : public FormEvents {
@@ -33,10 +37,12 @@ class Form1Module : public FormEvents {
     void loadshapes();
 
     const GameState& state() const { return state_; }
-    GameState& state() { return state_; }
-    RandomSource& random() { return random_; }
 
   private:
+    // Tests, benchmarks and the fuzzer set a state up and script the draws through it
+    // (tests/form1_module_peer.h); no front end can.
+    friend class testing::Form1ModulePeer;
+
     // Draws the next colour into `colorDraw` and returns it as a checked palette index.
     int drawColor();
 

@@ -43,7 +43,7 @@ TEST(Scoreboard, ARoundStartSeedsThenWritesTheLabelsThenDeals) {
 TEST(Scoreboard, ARoundStartClearsWhatTheLastRoundLeft) {
     TestGame game;
     game.start();
-    auto& state = game.module.state();
+    auto& state = Form1ModulePeer(game.module).state();
     for (int color = 0; color <= 10; ++color) {
         state.colorCount[color] = 37;
     }
@@ -166,7 +166,7 @@ TEST(GameEnd, TheTenthWinShowsTheMessageAndEndsBeforeAnySquareIsDealt) {
 TEST(GameEnd, WithNoLossesTheMessageRunsTheZeroIntoTheWord) {
     TestGame game;
     game.start();
-    game.module.state().winCount = 9;
+    Form1ModulePeer(game.module).state().winCount = 9;
     EXPECT_THROW(game.answerRight(), ProgramEnded);
     ASSERT_EQ(game.runtime.messages().size(), 1u);
     EXPECT_EQ(game.runtime.messages()[0], "You won! But you had 0losses.");
@@ -174,7 +174,7 @@ TEST(GameEnd, WithNoLossesTheMessageRunsTheZeroIntoTheWord) {
 
 TEST(GameEnd, AWinCountAboveTenEndsTheGameToo) {
     TestGame game;
-    game.module.state().winCount = 12;
+    Form1ModulePeer(game.module).state().winCount = 12;
     EXPECT_THROW(game.start(), ProgramEnded);
     EXPECT_TRUE(game.runtime.ended());
 }
@@ -183,7 +183,7 @@ TEST(GameEnd, AWinCountAboveTenEndsTheGameToo) {
 TEST(LossCount, CountsOnPastSixteenBitsAndDealsANewBoard) {
     TestGame game;
     game.start();
-    game.module.state().lossCount = 32767;
+    Form1ModulePeer(game.module).state().lossCount = 32767;
     game.answerWrong();
     EXPECT_EQ(game.module.state().lossCount, 32768);
     EXPECT_EQ(game.runtime.caption(ScoreLabel::Losses), "LOST: 32768");
@@ -194,7 +194,7 @@ TEST(LossCount, CountsOnPastSixteenBitsAndDealsANewBoard) {
 TEST(LossCount, StaysAtItsMaximumInsteadOfWrapping) {
     TestGame game;
     game.start();
-    game.module.state().lossCount = std::numeric_limits<std::int32_t>::max();
+    Form1ModulePeer(game.module).state().lossCount = std::numeric_limits<std::int32_t>::max();
     game.answerWrong();
     EXPECT_EQ(game.module.state().lossCount, std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(game.runtime.caption(ScoreLabel::Losses), "LOST: 2147483647");
@@ -203,8 +203,8 @@ TEST(LossCount, StaysAtItsMaximumInsteadOfWrapping) {
 TEST(LossCount, TheEndMessageNamesALargeLossCountExactly) {
     TestGame game;
     game.start();
-    game.module.state().lossCount = 40000;
-    game.module.state().winCount = 9;
+    Form1ModulePeer(game.module).state().lossCount = 40000;
+    Form1ModulePeer(game.module).state().winCount = 9;
     EXPECT_THROW(game.answerRight(), ProgramEnded);
     EXPECT_EQ(game.runtime.messages().at(0), "You won! But you had 40000losses.");
 }

@@ -6,6 +6,7 @@
 
 #include "game/form1_module.h"
 #include "game/palette.h"
+#include "tests/form1_module_peer.h"
 #include "tests/recording_runtime.h"
 #include "tests/ten_color.h"
 
@@ -26,7 +27,9 @@ struct TestGame {
         module.Color_Click(static_cast<std::int16_t>(wrongColor(module.state())));
     }
 
-    void scriptDraws(const std::vector<float>& draws) { module.random().replay(draws); }
+    void scriptDraws(const std::vector<float>& draws) {
+        Form1ModulePeer(module).random().replay(draws);
+    }
     // Scripts one draw that lands in the middle of each given colour's slice of [0, 1).
     void scriptColors(const std::vector<int>& colors) {
         std::vector<float> draws;
@@ -35,7 +38,7 @@ struct TestGame {
         }
         scriptDraws(draws);
     }
-    std::uint64_t drawsTaken() { return module.random().drawsTaken(); }
+    std::uint64_t drawsTaken() { return Form1ModulePeer(module).random().drawsTaken(); }
 
     RecordingRuntime runtime;
     Form1Module module;
