@@ -17,6 +17,7 @@
 #include "tests/ten_color.h"
 #include "tests/win32/message_pump.h"
 #include "tests/win32/round_loop.h"
+#include "tests/win32/win32_window_peer.h"
 #include "ui/form_runtime.h"
 #include "ui/twips.h"
 #include "ui/win32/program.h"
@@ -59,14 +60,14 @@ struct RunningGame {
 
     // Clicks button `index` and waits for the next round (or the end).
     Pumped click(int index) {
-        HWND old = window.colorButton(index);
+        HWND old = testing::Win32WindowPeer(window).colorButton(index);
         SendMessageW(old, BM_CLICK, 0, 0);
         return pumpUntil(&window, [&] { return IsWindow(old) == FALSE; });
     }
 
     // Focuses button `index`, presses and releases `key` there, and waits for the next round.
     Pumped press(int index, WPARAM key) {
-        HWND old = window.colorButton(index);
+        HWND old = testing::Win32WindowPeer(window).colorButton(index);
         SetFocus(old);
         pressKey(window, key);
         return pumpUntil(&window, [&] { return IsWindow(old) == FALSE; });
@@ -113,10 +114,11 @@ TEST(Win32Window, CaptionsTheWindowAndLabel2AndGivesEachButtonItsId) {
     RunningGame running;
     auto& window = running.window;
     EXPECT_EQ(textOf(window.frame()), L"Form1");
-    EXPECT_EQ(textOf(window.label2()), L"Label2");
+    EXPECT_EQ(textOf(testing::Win32WindowPeer(window).label2()), L"Label2");
     for (int k = 0; k <= 10; ++k) {
-        EXPECT_TRUE(IsWindowVisible(window.colorButton(k))) << k;
-        EXPECT_EQ(GetDlgCtrlID(window.colorButton(k)), Win32Window::kFirstButtonId + k);
+        EXPECT_TRUE(IsWindowVisible(testing::Win32WindowPeer(window).colorButton(k))) << k;
+        EXPECT_EQ(GetDlgCtrlID(testing::Win32WindowPeer(window).colorButton(k)),
+                  Win32Window::kFirstButtonId + k);
     }
 }
 
@@ -126,22 +128,24 @@ void expectDesignLayout(const Win32Window& window, int dpi) {
     GetClientRect(window.frame(), &client);
     EXPECT_EQ(client.right, px(7770));
     EXPECT_EQ(client.bottom, px(4425));
-    const RECT square100 = window.squareRect(100);
+    const RECT square100 = testing::Win32WindowPeer(window).squareRect(100);
     EXPECT_EQ(square100.left, px(4455));
     EXPECT_EQ(square100.top, px(3960));
     EXPECT_EQ(square100.right, px(4950));
     EXPECT_EQ(square100.bottom, px(4400));
-    const RECT button10 = clientRectOf(window.colorButton(10));
+    const RECT button10 = clientRectOf(testing::Win32WindowPeer(window).colorButton(10));
     EXPECT_EQ(button10.left, px(4920));
     EXPECT_EQ(button10.top, px(4000));
     EXPECT_EQ(button10.bottom, px(4400));
-    const RECT losses = clientRectOf(window.scoreLabel(ScoreLabel::Losses));
+    const RECT losses =
+        clientRectOf(testing::Win32WindowPeer(window).scoreLabel(ScoreLabel::Losses));
     EXPECT_EQ(losses.left, px(6000));
     EXPECT_EQ(losses.top, px(360));
     EXPECT_EQ(losses.right, px(7575));
     for (int index = 1; index <= 99; ++index) {
         if (index % 10 != 0) {
-            EXPECT_EQ(window.squareRect(index + 1).left, window.squareRect(index).right);
+            EXPECT_EQ(testing::Win32WindowPeer(window).squareRect(index + 1).left,
+                      testing::Win32WindowPeer(window).squareRect(index).right);
         }
     }
 }
@@ -203,14 +207,14 @@ TEST(Win32Window, AnAnswerReplacesEveryControlOfTheRoundAndKeepsTheWindowInPlace
     auto& window = running.window;
     RECT before;
     GetWindowRect(window.frame(), &before);
-    const HWND oldWins = window.scoreLabel(ScoreLabel::Wins);
-    const HWND oldButton = window.colorButton(7);
+    const HWND oldWins = testing::Win32WindowPeer(window).scoreLabel(ScoreLabel::Wins);
+    const HWND oldButton = testing::Win32WindowPeer(window).colorButton(7);
 
     ASSERT_FALSE(running.click(running.wrongColor()).quit);
 
     EXPECT_FALSE(IsWindow(oldWins));
     EXPECT_FALSE(IsWindow(oldButton));
-    EXPECT_TRUE(IsWindow(window.colorButton(7)));
+    EXPECT_TRUE(IsWindow(testing::Win32WindowPeer(window).colorButton(7)));
     RECT after;
     GetWindowRect(window.frame(), &after);
     EXPECT_TRUE(EqualRect(&before, &after));
@@ -248,7 +252,7 @@ TEST(Win32Window, ButtonsAreNamedByTheirColourForAssistiveTools) {
     RunningGame running;
     for (int k = 0; k <= 10; ++k) {
         const std::string expected(PaletteNames[static_cast<std::size_t>(k)]);
-        EXPECT_EQ(textOf(running.window.colorButton(k)),
+        EXPECT_EQ(textOf(testing::Win32WindowPeer(running.window).colorButton(k)),
                   std::wstring(expected.begin(), expected.end()));
     }
 }
@@ -258,8 +262,8 @@ TEST(Win32Window, ButtonsAreNamedByTheirColourForAssistiveTools) {
 TEST(Win32Window, ButtonsStayOverTheLabelsTheyOverlapWhenALabelRepaints) {
     RunningGame running;
     auto& window = running.window;
-    HWND wins = window.scoreLabel(ScoreLabel::Wins);
-    const RECT button = clientRectOf(window.colorButton(0));
+    HWND wins = testing::Win32WindowPeer(window).scoreLabel(ScoreLabel::Wins);
+    const RECT button = clientRectOf(testing::Win32WindowPeer(window).colorButton(0));
     const RECT label = clientRectOf(wins);
     ASSERT_LT(label.left, button.right);
     const int x = button.right - 1;  // the button's own frame, inside the overlap

@@ -7,6 +7,7 @@
 #include "game/form1_module.h"
 #include "tests/ten_color.h"
 #include "tests/win32/message_pump.h"
+#include "tests/win32/win32_window_peer.h"
 // clang-format off
 #include <psapi.h>  // needs <windows.h> first
 // clang-format on
@@ -39,7 +40,7 @@ inline ProcessHoldings holdings(HWND window) {
 inline void playRound(Win32Window& window, const Form1Module& game, std::mt19937& choices) {
     const int ten = testing::tenColor(game.state());
     const bool right = choices() % 2 == 0 && game.state().winCount < 9;
-    HWND button = window.colorButton(right ? ten : (ten + 1) % 11);
+    HWND button = testing::Win32WindowPeer(window).colorButton(right ? ten : (ten + 1) % 11);
     SendMessageW(button, BM_CLICK, 0, 0);
     pumpPending(&window);
 }

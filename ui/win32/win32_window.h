@@ -15,6 +15,10 @@
 #include "ui/form_view.h"
 #include "ui/fresh_presses.h"
 
+namespace tinzel::testing {
+class Win32WindowPeer;
+}
+
 namespace tinzel::win32 {
 
 class Win32Window final : public FormView {
@@ -40,11 +44,6 @@ class Win32Window final : public FormView {
     // desktop while its controls are rebuilt every round.
     HWND frame() const { return frame_; }
     int dpi() const { return dpi_; }
-    // This load's controls, for tests.
-    HWND colorButton(int index) const;
-    HWND scoreLabel(ScoreLabel label) const { return label == ScoreLabel::Wins ? wins_ : losses_; }
-    HWND label2() const { return label2_; }
-    RECT squareRect(int index) const;
 
     void loaded(const FormModel& model) override;
     void elementChanged(ControlArray array, int index, ElementChange change,
@@ -59,6 +58,14 @@ class Win32Window final : public FormView {
     void finished(int exitStatus) override;
 
   private:
+    // The window's tests reach this load's controls through tests/win32/win32_window_peer.h.
+    friend class testing::Win32WindowPeer;
+
+    // This load's controls.
+    HWND colorButton(int index) const;
+    HWND scoreLabel(ScoreLabel label) const { return label == ScoreLabel::Wins ? wins_ : losses_; }
+    RECT squareRect(int index) const;
+
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
