@@ -8,6 +8,7 @@
 
 #include "game/form1_module.h"
 #include "game/palette.h"
+#include "tests/qt/form1_controls_peer.h"
 #include "tests/ten_color.h"
 #include "ui/form_design.h"
 #include "ui/form_runtime.h"
@@ -30,6 +31,9 @@ struct RunningGame {
 
     tinzel::qt::Form1Controls& controls() const { return *window.controls(); }
     ColorButton* button(int index) const { return controls().colorButton(index); }
+    tinzel::testing::Form1ControlsPeer peer() const {
+        return tinzel::testing::Form1ControlsPeer(controls());
+    }
 
     int wrongColor() const { return tinzel::testing::wrongColor(game.state()); }
 
@@ -56,7 +60,7 @@ class Form1WindowTest : public QObject {
 void Form1WindowTest::captionsTheWindowAndLabel2AndNoLabelTakesTheFocus() {
     RunningGame running;
     QCOMPARE(running.window.frame()->windowTitle(), QStringLiteral("Form1"));
-    QCOMPARE(running.controls().label2()->text(), QStringLiteral("Label2"));
+    QCOMPARE(running.peer().label2()->text(), QStringLiteral("Label2"));
     for (QLabel* label : running.window.frame()->findChildren<QLabel*>()) {
         QCOMPARE(label->focusPolicy(), Qt::NoFocus);
     }
@@ -66,9 +70,9 @@ void Form1WindowTest::buttonsAreDrawnOverTheSquaresAndLabelsTheyOverlap() {
     RunningGame running;
     auto& controls = running.controls();
     // Square 10 reaches 30 twips into the button column, Wins 15 twips back into it.
-    const QRect overlapSquare = controls.squareGeometry(10) & running.button(0)->geometry();
+    const QRect overlapSquare = running.peer().squareGeometry(10) & running.button(0)->geometry();
     const QRect overlapLabel =
-        controls.scoreLabel(ScoreLabel::Wins)->geometry() & running.button(0)->geometry();
+        running.peer().scoreLabel(ScoreLabel::Wins)->geometry() & running.button(0)->geometry();
     QVERIFY(!overlapSquare.isEmpty());
     QVERIFY(!overlapLabel.isEmpty());
     QWidget* window = running.window.frame();
@@ -101,7 +105,7 @@ void Form1WindowTest::layoutFollowsTheDesignInTwips() {
                                 .arg(scale)));
     };
     qInfo("%g device pixels per inch", scale * 1440.0);
-    auto& controls = running.controls();
+    const auto controls = running.peer();
     expect(QRect(QPoint(0, 0), window->size()), 0, 0, 7770, 4425);
     expect(controls.squareGeometry(1), 0, 0, 495, 440);
     expect(controls.squareGeometry(100), 4455, 3960, 495, 440);
@@ -132,8 +136,8 @@ void Form1WindowTest::anAnswerReplacesEveryControlOfTheRound() {
 
     auto& controls = running.controls();
     QVERIFY(&controls != oldControls.data());
-    QCOMPARE(controls.elementCount(ControlArray::Square), 101);
-    QCOMPARE(controls.elementCount(ControlArray::Color), 11);
+    QCOMPARE(running.peer().elementCount(ControlArray::Square), 101);
+    QCOMPARE(running.peer().elementCount(ControlArray::Color), 11);
     QCOMPARE(window->pos(), place);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(oldControls.isNull());
@@ -152,7 +156,7 @@ void Form1WindowTest::buttonsAreNamedByTheirColourForAssistiveTools() {
 
 void Form1WindowTest::scoreLabelsAreSetInABoldOcrFaceAtTheDesignsSize() {
     RunningGame running;
-    QLabel* losses = running.controls().scoreLabel(ScoreLabel::Losses);
+    QLabel* losses = running.peer().scoreLabel(ScoreLabel::Losses);
     const QFontInfo font(losses->font());
     QVERIFY2(font.family().startsWith(QStringLiteral("OCR")), qPrintable(font.family()));
     QVERIFY(font.bold());
@@ -161,7 +165,7 @@ void Form1WindowTest::scoreLabelsAreSetInABoldOcrFaceAtTheDesignsSize() {
 
 void Form1WindowTest::labelsTakeThePlatformsLabelColoursNotTheForms() {
     RunningGame running;
-    auto& controls = running.controls();
+    const auto controls = running.peer();
     QLabel* wins = controls.scoreLabel(ScoreLabel::Wins);
     const QColor expected = QApplication::palette(wins).color(QPalette::Window);
     QVERIFY(expected != tinzel::qt::toQColor(tinzel::design::kBackColor));

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "game/palette.h"
+#include "tests/qt/form1_controls_peer.h"
 #include "tests/qt/window_player.h"
 #include "ui/qt/conversions.h"
 
@@ -28,7 +29,7 @@ QString checkRound(const WindowPlayer& player) {
     if (forms.size() != 1 || forms.front() != player.window().controls()) {
         return QStringLiteral("the window holds %1 rounds' controls").arg(forms.size());
     }
-    const auto& controls = *forms.front();
+    const tinzel::testing::Form1ControlsPeer controls(*forms.front());
     if (controls.elementCount(ControlArray::Square) != 101 ||
         controls.elementCount(ControlArray::Color) != 11) {
         return QStringLiteral("%1 squares and %2 buttons")

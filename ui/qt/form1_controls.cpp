@@ -115,14 +115,6 @@ QRect Form1Controls::squareGeometry(int index) const {
     return pixels(model_.element(ControlArray::Square, index).rect);
 }
 
-QColor Form1Controls::squareColor(int index) const {
-    return toQColor(model_.element(ControlArray::Square, index).backColor);
-}
-
-bool Form1Controls::isSquareVisible(int index) const {
-    return model_.element(ControlArray::Square, index).visible;
-}
-
 void Form1Controls::elementChanged(ControlArray array, int index, ElementChange change,
                                    const design::TwipsRect& before) {
     if (array == ControlArray::Square) {

@@ -10,6 +10,10 @@
 #include "ui/qt/color_button.h"
 #include "ui/qt/conversions.h"
 
+namespace tinzel::testing {
+class Form1ControlsPeer;
+}
+
 namespace tinzel::qt {
 
 // The board's squares are labels with no text, a background colour and a single-line
@@ -23,18 +27,8 @@ class Form1Controls : public QWidget {
     Form1Controls(const FormModel& model, Resolution resolution, const QFont& scoreFont,
                   QWidget* parent);
 
-    QLabel* scoreLabel(ScoreLabel label) const {
-        return label == ScoreLabel::Wins ? wins_ : losses_;
-    }
-    QLabel* label2() const { return label2_; }
     // Colour button `index`, or null if it does not exist.
     ColorButton* colorButton(int index) const;
-    int elementCount(ControlArray array) const { return model_.elementCount(array); }
-
-    // Square `index` as drawn: its place in this widget's pixels, colour and visibility.
-    QRect squareGeometry(int index) const;
-    QColor squareColor(int index) const;
-    bool isSquareVisible(int index) const;
 
     void elementChanged(ControlArray array, int index, ElementChange change,
                         const design::TwipsRect& before);
@@ -47,6 +41,15 @@ class Form1Controls : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    // The window's tests reach the labels and the drawn squares through
+    // tests/qt/form1_controls_peer.h.
+    friend class testing::Form1ControlsPeer;
+
+    QLabel* scoreLabel(ScoreLabel label) const {
+        return label == ScoreLabel::Wins ? wins_ : losses_;
+    }
+    // Square `index` as drawn: its place in this widget's pixels.
+    QRect squareGeometry(int index) const;
     QRect pixels(const design::TwipsRect& twips) const { return toQRect(twips, resolution_); }
     QLabel* createLabel(const design::TwipsRect& twips, std::string_view caption);
     void createColorButton(int index);
