@@ -1,292 +1,361 @@
-// The window Form1 on the page: what the C++ side (web_window.cpp) asks for, done to real
-// DOM elements, and the player's input handed back to it. It decides nothing of the game.
-var Form1Page = (function () {
-  'use strict';
+// The window Form1 on the page: what the C++ side (web_window.cpp) asks for, done to real DOM
+// elements, and the player's input handed back to it. It decides nothing of the game.
+// An emscripten JavaScript library: each call of ui/web/page.h is one function below, headed
+// by its C prototype; what they share is $Form1Page, set up once as the program's script runs.
 
-  var windowFrame = document.getElementById('window');
-  var panel = document.getElementById('Form1');
-  var dialog = document.getElementById('message');
-  var dialogText = document.getElementById('message-text');
-  var scoreNews = document.getElementById('score-news');
-  var labels = [];
-  // The score as last read out: the labels are made anew every round, so the page's one
-  // lasting live region tells the player what changed.
-  var heard = [];
-  var board = null;
-  var rows = [];
-  var squares = [];
-  var buttons = [];
-  var ended = false;
-  var endStatus = 0;
-  // The window's outer width in CSS pixels, known from the design: the panel and its frame.
-  var frameWidth = 0;
+mergeInto(LibraryManager.library, {
+  $Form1Page__postset: 'Form1Page.start();',
+  $Form1Page: {
+    // enum PageLabel: the labels as the C++ side names them.
+    Label: Object.freeze({ Losses: 0, Label2: 1, Wins: 2 }),
 
-  function hex(rgb) {
-    return '#' + (0x1000000 | rgb).toString(16).slice(1);
-  }
+    windowFrame: null,
+    panel: null,
+    dialog: null,
+    labels: [],
+    // The score as last read out: the labels are made anew every round, so the page's one
+    // lasting live region tells the player what changed.
+    heard: [],
+    board: null,
+    // The board's cells by row, then by column (both from 1), as the C++ side places them.
+    cells: [],
+    squares: [],
+    buttons: [],
+    ended: false,
+    endStatus: 0,
+    // The window's outer width in CSS pixels, known from the design: the panel and its frame.
+    frameWidth: 0,
 
-  // One style write per element: the board is built anew every round.
-  function place(element, left, top, right, bottom, color) {
-    element.style.cssText = 'left:' + left + 'px;top:' + top + 'px;width:' + (right - left) +
-        'px;height:' + (bottom - top) + 'px' + (color === undefined ? '' : ';background-color:' + hex(color));
-  }
+    // The `count` 32-bit fields of a struct of page.h at `pointer`, in their C order.
+    fields: (pointer, count) => HEAP32.subarray(pointer >> 2, (pointer >> 2) + count),
 
-  // The score font as the game's fitting rule sized it; 0 keeps the style sheet's.
-  function setFontSize(label, fontSize) {
-    label.style.fontSize = fontSize > 0 ? fontSize + 'px' : '';
-  }
-
-  // Widths in the score face, measured off the page: nothing is laid out for them.
-  var measuring = document.createElement('canvas').getContext('2d');
-  function scoreWidth(text, fontSize) {
-    measuring.font = 'bold ' + fontSize + 'px "OCR A Extended", monospace';
-    // The label sets its text in by half a digit (padding-left: 0.5ch).
-    return measuring.measureText(text).width + measuring.measureText('0').width / 2;
-  }
-
-  // The board as a grid of rows, so that assistive technology can walk it cell by cell.
-  function rowOf(row) {
-    if (!board) {
-      board = document.createElement('div');
-      board.className = 'board';
-      board.setAttribute('role', 'grid');
-      board.setAttribute('aria-label', 'Board');
-      panel.insertBefore(board, buttons[0] || null);
-    }
-    while (rows.length < row) {
-      var added = document.createElement('div');
-      added.setAttribute('role', 'row');
-      added.className = 'row';
-      board.appendChild(added);
-      rows.push(added);
-    }
-    return rows[row - 1];
-  }
-
-  function buttonIndex(element) {
-    var button = element && element.closest ? element.closest('button.color') : null;
-    return button && panel.contains(button) ? Number(button.dataset.index) : -1;
-  }
-
-  function showEnded() {
-    windowFrame.hidden = true;
-    document.getElementById('ended').hidden = false;
-    document.body.dataset.exitStatus = String(endStatus);
-  }
-
-  // Only the colour buttons take the focus: a press anywhere else on the window (a square,
-  // a label, the panel, the caption bar) leaves it on its button, as on the desktop.
-  windowFrame.addEventListener('mousedown', function (event) {
-    if (buttonIndex(event.target) < 0) {
-      event.preventDefault();
-    }
-  });
-
-  panel.addEventListener('click', function (event) {
-    var index = buttonIndex(event.target);
-    if (index >= 0 && !ended) {
-      Module['_tinzel_click'](index);
-    }
-  });
-
-  panel.addEventListener('keydown', function (event) {
-    var index = buttonIndex(event.target);
-    if (index < 0 || ended) {
-      return;
-    }
-    if (event.key === 'ArrowUp' || event.key === 'ArrowDown') {
-      event.preventDefault();
-      Module['_tinzel_step_focus'](index, event.key === 'ArrowUp' ? -1 : 1);
-    } else if (event.key === 'Enter' && !keyActs(false, true, event)) {
-      // One answer a press, as with Space: a held Enter does not answer round after round.
-      event.preventDefault();
-    }
-  });
-  panel.addEventListener('keyup', function (event) {
-    keyActs(false, false, event);
-  });
-
-  document.getElementById('close-box').addEventListener('click', function () {
-    if (!ended) {
-      Module['_tinzel_close']();
-    }
-  });
-
-  // Whether a key may act, by the game's rule: once a press, and on the message only if it
-  // went down while the message was shown. A page whose program never loaded has only the
-  // browser's own repeat to go by.
-  function keyActs(onMessage, down, event) {
-    var decide = Module['_tinzel_key_acts'];
-    if (!decide) {
-      return !event.repeat;
-    }
-    return decide(onMessage ? 1 : 0, down ? 1 : 0, event.keyCode, event.repeat ? 1 : 0) !== 0;
-  }
-  dialog.addEventListener('keydown', function (event) {
-    if (!keyActs(true, true, event)) {
-      event.preventDefault();
-    }
-  });
-  dialog.addEventListener('keyup', function (event) {
-    if (!keyActs(true, false, event)) {
-      event.preventDefault();
-    }
-  });
-
-  dialog.addEventListener('close', function () {
-    if (ended) {
-      showEnded();
-    }
-  });
-
-  // The window is scaled down to a narrow screen from the viewport's width and the design's,
-  // so it is right from the first board, whenever the screen changes, without measuring.
-  function fitToScreen() {
-    if (frameWidth > 0) {
-      var scale = Math.min(1, (window.innerWidth - 16) / frameWidth);
-      windowFrame.style.transform = scale < 1 ? 'scale(' + scale + ')' : '';
-    }
-  }
-  window.addEventListener('resize', fitToScreen);
-
-  function showMessage(text, isError) {
-    dialog.classList.toggle('error', !!isError);
-    dialogText.textContent = text;
-    if (!dialog.open) {
-      dialog.showModal();
-    }
-  }
-
-  // The page itself failed (its WebAssembly missing or refused, an abort, a script's
-  // exception): reported as the game reports an error, then the game is over with status 1.
-  function fail(what) {
-    if (ended && endStatus !== 0) {
-      return;
-    }
-    ended = true;
-    endStatus = 1;
-    windowFrame.hidden = true;
-    showMessage('Tinzel could not go on in this browser:\n\n' + what, true);
-  }
-  Module['onAbort'] = function (what) {
-    fail(String(what));
-  };
-  window.addEventListener('error', function (event) {
-    fail(event.message);
-  });
-  window.addEventListener('unhandledrejection', function (event) {
-    fail(String(event.reason));
-  });
-  // The score labels are sized in their own face: the game starts once it has loaded.
-  Module['preRun'] = [
-    function () {
-      addRunDependency('score font');
-      document.fonts.load('bold 16px "OCR A Extended"').then(
-        function () {
-          removeRunDependency('score font');
-        },
-        function () {
-          removeRunDependency('score font');
-        }
-      );
+    hex: (rgb) => {
+      return `#${(0x1000000 | rgb).toString(16).slice(1)}`;
     },
-  ];
 
-  return {
-    load: function (width, height, backColor, edgeColor, ringInset) {
-      var root = document.documentElement.style;
-      root.setProperty('--edge', hex(edgeColor));
-      root.setProperty('--ring-inset', ringInset + 'px');
-      frameWidth = width + 2;
-      fitToScreen();
-      panel.style.width = width + 'px';
-      panel.style.height = height + 'px';
-      panel.style.backgroundColor = hex(backColor);
-      panel.hidden = true;
+    // One style write per element: the board is built anew every round.
+    place: (element, [left, top, right, bottom], color) => {
+      const fill = color === undefined ? '' : `;background-color:${Form1Page.hex(color)}`;
+      element.style.cssText =
+        `left:${left}px;top:${top}px;width:${right - left}px;height:${bottom - top}px${fill}`;
     },
-    label: function (id, left, top, right, bottom, caption, fontSize) {
-      var label = document.createElement('div');
-      label.className = id === 1 ? 'label' : 'label score';
-      label.textContent = caption;
-      if (heard[id] === undefined) {
-        heard[id] = caption;
+
+    // The score font as the game's fitting rule sized it; 0 keeps the style sheet's.
+    setFontSize: (label, fontSize) => {
+      label.style.fontSize = fontSize > 0 ? `${fontSize}px` : '';
+    },
+
+    // A row of the board's grid, so that assistive technology can walk it cell by cell.
+    rowOf: (row) => {
+      const page = Form1Page;
+      if (!page.board) {
+        page.board = document.createElement('div');
+        page.board.className = 'board';
+        page.board.setAttribute('role', 'grid');
+        page.board.setAttribute('aria-label', 'Board');
+        page.panel.insertBefore(page.board, page.buttons[0] || null);
       }
-      place(label, left, top, right, bottom);
-      setFontSize(label, fontSize);
-      labels[id] = label;
-      panel.appendChild(label);
-    },
-    caption: function (id, caption, fontSize) {
-      labels[id].textContent = caption;
-      setFontSize(labels[id], fontSize);
-      if (heard[id] !== caption) {
-        heard[id] = caption;
-        scoreNews.textContent = caption;
+      while (page.board.childElementCount < row) {
+        const added = document.createElement('div');
+        added.setAttribute('role', 'row');
+        added.className = 'row';
+        page.board.appendChild(added);
+        page.cells.push([]);
       }
+      return page.board.children[row - 1];
     },
-    square: function (index, left, top, right, bottom, color, name, row, column, visible) {
-      var square = squares[index];
-      if (!square) {
-        square = squares[index] = document.createElement('div');
-        square.className = 'square';
-        square.setAttribute('role', 'gridcell');
-        square.column = column;
-        // A row lists its cells by column: that order is what assistive technology reads.
-        var cells = rowOf(row);
-        var next = cells.lastChild;
-        while (next && next.previousSibling && next.previousSibling.column > column) {
-          next = next.previousSibling;
-        }
-        cells.insertBefore(square, next && next.column > column ? next : null);
-      }
-      square.setAttribute('aria-label', name);
-      place(square, left, top, right, bottom, color);
-      square.hidden = !visible;
+
+    // Puts a new cell at its column of its row: a row lists its cells by column, the order
+    // that assistive technology reads.
+    addCell: (square, row, column) => {
+      const rowElement = Form1Page.rowOf(row);
+      const rowCells = Form1Page.cells[row - 1];
+      const after = rowCells.slice(column + 1).find((cell) => cell !== undefined);
+      rowCells[column] = square;
+      rowElement.insertBefore(square, after || null);
     },
-    button: function (index, left, top, right, bottom, color, ring, name, visible) {
-      var button = buttons[index];
-      if (!button) {
-        button = buttons[index] = document.createElement('button');
-        button.type = 'button';
-        button.className = 'color';
-        button.dataset.index = index;
-        panel.appendChild(button);
-      }
-      button.setAttribute('aria-label', name);
-      place(button, left, top, right, bottom, color);
-      button.style.setProperty('--ring', hex(ring));
-      button.hidden = !visible;
+
+    buttonIndex: (element) => {
+      const button = element && element.closest ? element.closest('button.color') : null;
+      return button && Form1Page.panel.contains(button) ? Number(button.dataset.index) : -1;
     },
-    unload: function () {
-      panel.hidden = true;
-      panel.textContent = '';
-      labels = [];
-      board = null;
-      rows = [];
-      squares = [];
-      buttons = [];
+
+    showEnded: () => {
+      Form1Page.windowFrame.hidden = true;
+      document.getElementById('ended').hidden = false;
+      document.body.dataset.exitStatus = String(Form1Page.endStatus);
     },
-    show: function (shown) {
-      panel.hidden = !shown;
-      windowFrame.hidden = !shown;
-    },
-    scoreWidth: scoreWidth,
-    focusedButton: function () {
-      return buttonIndex(document.activeElement);
-    },
-    focusButton: function (index) {
-      if (buttons[index]) {
-        buttons[index].focus({ preventScroll: true });
-      }
-    },
-    message: showMessage,
-    finished: function (status) {
-      ended = true;
-      endStatus = status;
-      this.unload();
+
+    showMessage: (text, isError) => {
+      const dialog = Form1Page.dialog;
+      dialog.classList.toggle('error', Boolean(isError));
+      document.getElementById('message-text').textContent = text;
       if (!dialog.open) {
-        showEnded();
+        dialog.showModal();
       }
     },
-  };
-})();
+
+    // The page itself failed (its WebAssembly missing or refused, an abort, a script's
+    // exception): reported as the game reports an error, then the game is over with status 1.
+    fail: (what) => {
+      const page = Form1Page;
+      if (page.ended && page.endStatus !== 0) {
+        return;
+      }
+      page.ended = true;
+      page.endStatus = 1;
+      page.windowFrame.hidden = true;
+      page.showMessage(`Tinzel could not go on in this browser:\n\n${what}`, true);
+    },
+
+    // Whether a key may act, by the game's rule: once a press, and on the message only if it
+    // went down while the message was shown. A page whose program never loaded has only the
+    // browser's own repeat to go by.
+    keyActs: (onMessage, down, event) => {
+      const decide = Module['_tinzel_key_acts'];
+      if (!decide) {
+        return !event.repeat;
+      }
+      return decide(onMessage ? 1 : 0, down ? 1 : 0, event.keyCode, event.repeat ? 1 : 0) !== 0;
+    },
+
+    // The window is scaled down to a narrow screen from the viewport's width and the
+    // design's, so it is right from the first board, whenever the screen changes, without
+    // measuring.
+    fitToScreen: () => {
+      const page = Form1Page;
+      if (page.frameWidth > 0) {
+        const scale = Math.min(1, (window.innerWidth - 16) / page.frameWidth);
+        page.windowFrame.style.transform = scale < 1 ? `scale(${scale})` : '';
+      }
+    },
+
+    unload: () => {
+      const page = Form1Page;
+      page.panel.hidden = true;
+      page.panel.textContent = '';
+      page.labels = [];
+      page.board = null;
+      page.cells = [];
+      page.squares = [];
+      page.buttons = [];
+    },
+
+    // Finds the page's elements and listens to the player, before the program runs.
+    start: () => {
+      const page = Form1Page;
+      page.windowFrame = document.getElementById('window');
+      page.panel = document.getElementById('Form1');
+      page.dialog = document.getElementById('message');
+      const windowFrame = page.windowFrame;
+      const panel = page.panel;
+      const dialog = page.dialog;
+
+      // Only the colour buttons take the focus: a press anywhere else on the window (a
+      // square, a label, the panel, the caption bar) leaves it on its button, as on the
+      // desktop.
+      windowFrame.addEventListener('mousedown', (event) => {
+        if (page.buttonIndex(event.target) < 0) {
+          event.preventDefault();
+        }
+      });
+      panel.addEventListener('click', (event) => {
+        const index = page.buttonIndex(event.target);
+        if (index >= 0 && !page.ended) {
+          Module['_tinzel_click'](index);
+        }
+      });
+      panel.addEventListener('keydown', (event) => {
+        const index = page.buttonIndex(event.target);
+        if (index < 0 || page.ended) {
+          return;
+        }
+        if (event.key === 'ArrowUp' || event.key === 'ArrowDown') {
+          event.preventDefault();
+          Module['_tinzel_step_focus'](index, event.key === 'ArrowUp' ? -1 : 1);
+        } else if (event.key === 'Enter' && !page.keyActs(false, true, event)) {
+          // One answer a press, as with Space: a held Enter does not answer round after round.
+          event.preventDefault();
+        }
+      });
+      panel.addEventListener('keyup', (event) => page.keyActs(false, false, event));
+      document.getElementById('close-box').addEventListener('click', () => {
+        if (!page.ended) {
+          Module['_tinzel_close']();
+        }
+      });
+
+      dialog.addEventListener('keydown', (event) => {
+        if (!page.keyActs(true, true, event)) {
+          event.preventDefault();
+        }
+      });
+      dialog.addEventListener('keyup', (event) => {
+        if (!page.keyActs(true, false, event)) {
+          event.preventDefault();
+        }
+      });
+      dialog.addEventListener('close', () => {
+        if (page.ended) {
+          page.showEnded();
+        }
+      });
+      window.addEventListener('resize', page.fitToScreen);
+
+      Module['onAbort'] = (what) => page.fail(String(what));
+      window.addEventListener('error', (event) => page.fail(event.message));
+      window.addEventListener('unhandledrejection', (event) => page.fail(String(event.reason)));
+      // The score labels are sized in their own face: the game starts once it has loaded.
+      Module['preRun'] = [
+        () => {
+          addRunDependency('score font');
+          const loaded = () => removeRunDependency('score font');
+          document.fonts.load('bold 16px "OCR A Extended"').then(loaded, loaded);
+        },
+      ];
+    },
+  },
+
+  // void tinzel_page_load(const PageLook* look);
+  tinzel_page_load__deps: ['$Form1Page'],
+  tinzel_page_load: function (look) {
+    const page = Form1Page;
+    const [width, height, backColor, edgeColor, ringInset] = page.fields(look, 5);
+    const root = document.documentElement.style;
+    root.setProperty('--edge', page.hex(edgeColor));
+    root.setProperty('--ring-inset', `${ringInset}px`);
+    page.frameWidth = width + 2;
+    page.fitToScreen();
+    page.panel.style.width = `${width}px`;
+    page.panel.style.height = `${height}px`;
+    page.panel.style.backgroundColor = page.hex(backColor);
+    page.panel.hidden = true;
+  },
+
+  // void tinzel_page_label(PageLabel label, const PageRect* rect, const char* caption,
+  //                        double fontSize);
+  tinzel_page_label__deps: ['$Form1Page'],
+  tinzel_page_label: function (label, rect, caption, fontSize) {
+    const page = Form1Page;
+    const element = document.createElement('div');
+    const text = UTF8ToString(caption);
+    element.className = label === page.Label.Label2 ? 'label' : 'label score';
+    element.textContent = text;
+    if (page.heard[label] === undefined) {
+      page.heard[label] = text;
+    }
+    page.place(element, page.fields(rect, 4));
+    page.setFontSize(element, fontSize);
+    page.labels[label] = element;
+    page.panel.appendChild(element);
+  },
+
+  // void tinzel_page_caption(PageLabel label, const char* caption, double fontSize);
+  tinzel_page_caption__deps: ['$Form1Page'],
+  tinzel_page_caption: function (label, caption, fontSize) {
+    const page = Form1Page;
+    const text = UTF8ToString(caption);
+    page.labels[label].textContent = text;
+    page.setFontSize(page.labels[label], fontSize);
+    if (page.heard[label] !== text) {
+      page.heard[label] = text;
+      document.getElementById('score-news').textContent = text;
+    }
+  },
+
+  // double tinzel_page_score_width(const char* text, double fontSize);
+  // Widths in the score face, measured off the page: nothing is laid out for them.
+  tinzel_page_score_width__deps: ['$Form1Page'],
+  tinzel_page_score_width: function (text, fontSize) {
+    const page = Form1Page;
+    page.measuring = page.measuring || document.createElement('canvas').getContext('2d');
+    page.measuring.font = `bold ${fontSize}px "OCR A Extended", monospace`;
+    // The label sets its text in by half a digit (padding-left: 0.5ch).
+    const digit = page.measuring.measureText('0').width;
+    return page.measuring.measureText(UTF8ToString(text)).width + digit / 2;
+  },
+
+  // void tinzel_page_square(int index, const PageSquare* square);
+  tinzel_page_square__deps: ['$Form1Page'],
+  tinzel_page_square: function (index, pointer) {
+    const page = Form1Page;
+    const fields = page.fields(pointer, 9);
+    const [row, column, color, visible, name] = fields.subarray(4);
+    let square = page.squares[index];
+    if (!square) {
+      square = page.squares[index] = document.createElement('div');
+      square.className = 'square';
+      square.setAttribute('role', 'gridcell');
+      page.addCell(square, row, column);
+    }
+    square.setAttribute('aria-label', UTF8ToString(name));
+    page.place(square, fields, color);
+    square.hidden = !visible;
+  },
+
+  // void tinzel_page_button(int index, const PageButton* button);
+  tinzel_page_button__deps: ['$Form1Page'],
+  tinzel_page_button: function (index, pointer) {
+    const page = Form1Page;
+    const fields = page.fields(pointer, 8);
+    const [color, ringColor, visible, name] = fields.subarray(4);
+    let button = page.buttons[index];
+    if (!button) {
+      button = page.buttons[index] = document.createElement('button');
+      button.type = 'button';
+      button.className = 'color';
+      button.dataset.index = index;
+      page.panel.appendChild(button);
+    }
+    button.setAttribute('aria-label', UTF8ToString(name));
+    page.place(button, fields, color);
+    button.style.setProperty('--ring', page.hex(ringColor));
+    button.hidden = !visible;
+  },
+
+  // void tinzel_page_unload();
+  tinzel_page_unload__deps: ['$Form1Page'],
+  tinzel_page_unload: function () {
+    Form1Page.unload();
+  },
+
+  // void tinzel_page_show(int shown);
+  tinzel_page_show__deps: ['$Form1Page'],
+  tinzel_page_show: function (shown) {
+    Form1Page.panel.hidden = !shown;
+    Form1Page.windowFrame.hidden = !shown;
+  },
+
+  // int tinzel_page_focused_button();
+  tinzel_page_focused_button__deps: ['$Form1Page'],
+  tinzel_page_focused_button: function () {
+    return Form1Page.buttonIndex(document.activeElement);
+  },
+
+  // void tinzel_page_focus_button(int index);
+  tinzel_page_focus_button__deps: ['$Form1Page'],
+  tinzel_page_focus_button: function (index) {
+    const button = Form1Page.buttons[index];
+    if (button) {
+      button.focus({ preventScroll: true });
+    }
+  },
+
+  // void tinzel_page_message(const char* text, int isError);
+  tinzel_page_message__deps: ['$Form1Page'],
+  tinzel_page_message: function (text, isError) {
+    Form1Page.showMessage(UTF8ToString(text), isError);
+  },
+
+  // void tinzel_page_finished(int exitStatus);
+  tinzel_page_finished__deps: ['$Form1Page'],
+  tinzel_page_finished: function (exitStatus) {
+    const page = Form1Page;
+    page.ended = true;
+    page.endStatus = exitStatus;
+    page.unload();
+    if (!page.dialog.open) {
+      page.showEnded();
+    }
+  },
+});

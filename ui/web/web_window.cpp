@@ -19,6 +19,11 @@ PixelRect cssPixels(const design::TwipsRect& rect) {
     return twipsToPixels(rect, kCssPixelsPerInch, kCssPixelsPerInch);
 }
 
+PageRect pageRect(const design::TwipsRect& twips) {
+    const PixelRect rect = cssPixels(twips);
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
 int toRgb(ColorValue color) {
     return (redOf(color) << 16) | (greenOf(color) << 8) | blueOf(color);
 }
@@ -35,18 +40,17 @@ double scoreFontSize(const design::TwipsRect& twips, const std::string& caption)
     return cssPixelsAt(fitScoreFont(rect.right - rect.left - 2, caption, width));
 }
 
-void addLabel(int label, const design::TwipsRect& twips, const std::string& caption,
+void addLabel(PageLabel label, const design::TwipsRect& twips, const std::string& caption,
               double fontSize) {
-    const PixelRect rect = cssPixels(twips);
-    tinzel_page_label(label, rect.left, rect.top, rect.right, rect.bottom, caption.c_str(),
-                      fontSize);
+    const PageRect rect = pageRect(twips);
+    tinzel_page_label(label, &rect, caption.c_str(), fontSize);
 }
 
 const design::TwipsRect& scoreRect(ScoreLabel label) {
     return label == ScoreLabel::Wins ? design::kWins : design::kLosses;
 }
 
-int pageLabel(ScoreLabel label) {
+PageLabel pageLabel(ScoreLabel label) {
     return label == ScoreLabel::Wins ? kPageWins : kPageLosses;
 }
 
@@ -59,10 +63,11 @@ WebWindow::WebWindow(FormRuntime& runtime) {
 void WebWindow::loaded(const FormModel& model) {
     model_ = &model;
     rendered_ = false;
-    tinzel_page_load(twipsToPixels(design::kClientWidth, kCssPixelsPerInch),
-                     twipsToPixels(design::kClientHeight, kCssPixelsPerInch),
-                     toRgb(design::kBackColor), toRgb(design::kButtonEdgeColor),
-                     design::kFocusRingInset);
+    const PageLook look{twipsToPixels(design::kClientWidth, kCssPixelsPerInch),
+                        twipsToPixels(design::kClientHeight, kCssPixelsPerInch),
+                        toRgb(design::kBackColor), toRgb(design::kButtonEdgeColor),
+                        design::kFocusRingInset};
+    tinzel_page_load(&look);
     // In the design's order: Losses, Label2, Wins.
     const std::string& losses = model.caption(ScoreLabel::Losses);
     addLabel(kPageLosses, design::kLosses, losses, scoreFontSize(design::kLosses, losses));
@@ -73,16 +78,18 @@ void WebWindow::loaded(const FormModel& model) {
 
 void WebWindow::renderElement(ControlArray array, int index) const {
     const Element& element = model_->element(array, index);
-    const PixelRect rect = cssPixels(element.rect);
     if (array == ControlArray::Square) {
         const BoardCell cell = model_->boardCell(index);
-        tinzel_page_square(index, rect.left, rect.top, rect.right, rect.bottom,
-                           toRgb(element.backColor), colorName(element.backColor).c_str(), cell.row,
-                           cell.column, element.visible);
+        const std::string name = colorName(element.backColor);
+        const PageSquare square{pageRect(element.rect),   cell.row,        cell.column,
+                                toRgb(element.backColor), element.visible, name.c_str()};
+        tinzel_page_square(index, &square);
     } else {
-        tinzel_page_button(index, rect.left, rect.top, rect.right, rect.bottom,
-                           toRgb(element.backColor), toRgb(focusRingColor(element.backColor)),
-                           model_->accessibleName(index).c_str(), element.visible);
+        const std::string name = model_->accessibleName(index);
+        const PageButton button{pageRect(element.rect), toRgb(element.backColor),
+                                toRgb(focusRingColor(element.backColor)), element.visible,
+                                name.c_str()};
+        tinzel_page_button(index, &button);
     }
 }
 
