@@ -1,6 +1,6 @@
 mergeInto(LibraryManager.library, {
   tinzel_bench_paint_one_element: function () {
-    var element = document.createElement('p');
+    const element = document.createElement('p');
     element.textContent = 'Form1';
     document.body.appendChild(element);
   },

@@ -15,7 +15,8 @@ const NAVIGATIONS = 15;
 const CLICKS = 300;
 
 const median = (values) => values.slice().sort((a, b) => a - b)[Math.floor(values.length / 2)];
-const percentile99 = (values) => values.slice().sort((a, b) => a - b)[Math.ceil(values.length * 0.99) - 1];
+const percentile99 = (values) =>
+  values.slice().sort((a, b) => a - b)[Math.ceil(values.length * 0.99) - 1];
 
 // Everything a page asked for, gzipped as a server would send it.
 function transferred(folder, requests) {
@@ -30,73 +31,92 @@ async function firstPaint(browser, url) {
   const context = await browser.newContext();
   const page = await context.newPage();
   await page.goto(url);
-  const time = await page.evaluate(() => new Promise((resolve) => {
-    new PerformanceObserver((list) => {
-      const paint = list.getEntriesByName('first-contentful-paint')[0];
-      if (paint) resolve(paint.startTime);
-    }).observe({ type: 'paint', buffered: true });
-  }));
+  const time = await page.evaluate(
+    () =>
+      new Promise((resolve) => {
+        new PerformanceObserver((list) => {
+          const paint = list.getEntriesByName('first-contentful-paint')[0];
+          if (paint) resolve(paint.startTime);
+        }).observe({ type: 'paint', buffered: true });
+      }),
+  );
   await context.close();
   return time;
 }
 
 // Gives the page `answerWrongly()`: a click on a button whose colour is not on ten squares,
 // so the game never ends however many rounds are played.
-const teachWrongAnswers = (page) => page.evaluate(() => {
-  window.answerWrongly = () => {
-    const buttons = document.querySelectorAll('#Form1 button.color');
-    const name = buttons[0].getAttribute('aria-label');
-    const tens = document.querySelectorAll(`#Form1 [role=gridcell][aria-label="${name}"]`).length === 10;
-    buttons[tens ? 1 : 0].click();
-  };
-});
+const teachWrongAnswers = (page) =>
+  page.evaluate(() => {
+    window.answerWrongly = () => {
+      const buttons = document.querySelectorAll('#Form1 button.color');
+      const name = buttons[0].getAttribute('aria-label');
+      const tens =
+        document.querySelectorAll(`#Form1 [role=gridcell][aria-label="${name}"]`).length === 10;
+      buttons[tens ? 1 : 0].click();
+    };
+  });
 
-const playRounds = (page, rounds) => page.evaluate((rounds) => {
-  for (let round = 0; round < rounds; ++round) answerWrongly();
-}, rounds);
+/* global answerWrongly -- put in the page by the init script above */
+const playRounds = (page, rounds) =>
+  page.evaluate((rounds) => {
+    for (let round = 0; round < rounds; ++round) answerWrongly();
+  }, rounds);
 
 // Per change, milliseconds from making it to the end of the frame that paints it. The frame
 // clock runs at 60 Hz however chromium is started, so counting whole frames would time the
 // clock: the change is made at the start of a frame, in its animation callback, and a task
 // queued there runs once that frame's style, layout and paint are done.
-const timeChanges = (page, kind, count) => page.evaluate(async ({ kind, count }) => {
-  const panel = document.getElementById('Form1');
-  const change = (i) => {
-    if (kind === 'click') {
-      answerWrongly();
-    } else if (kind === 'elements') {
-      // The floor of any page that makes a new board of elements a round: the same hundred
-      // squares and eleven buttons built by a plain script, with no game, in a panel of their
-      // own.
-      const floor = document.getElementById('floor') || document.body.appendChild(
-        Object.assign(document.createElement('div'), { id: 'floor', className: 'form' }));
-      floor.style.cssText = 'width:518px;height:295px';
-      floor.textContent = '';
-      for (let k = 0; k < 111; ++k) {
-        const element = document.createElement(k < 100 ? 'div' : 'button');
-        element.className = k < 100 ? 'square' : 'color';
-        element.style.cssText = k < 100
-          ? `left:${(k % 10) * 33}px;top:${Math.floor(k / 10) * 29}px;width:33px;height:29px;background-color:#ff4040`
-          : `left:328px;top:${(k - 100) * 27}px;width:73px;height:27px;background-color:#40ff40`;
-        floor.appendChild(element);
+const timeChanges = (page, kind, count) =>
+  page.evaluate(
+    async ({ kind, count }) => {
+      const panel = document.getElementById('Form1');
+      const change = (i) => {
+        if (kind === 'click') {
+          answerWrongly();
+        } else if (kind === 'elements') {
+          // The floor of any page that makes a new board of elements a round: the same hundred
+          // squares and eleven buttons built by a plain script, with no game, in a panel of their
+          // own.
+          const floor =
+            document.getElementById('floor') ||
+            document.body.appendChild(
+              Object.assign(document.createElement('div'), { id: 'floor', className: 'form' }),
+            );
+          floor.style.cssText = 'width:518px;height:295px';
+          floor.textContent = '';
+          for (let k = 0; k < 111; ++k) {
+            const element = document.createElement(k < 100 ? 'div' : 'button');
+            element.className = k < 100 ? 'square' : 'color';
+            element.style.cssText =
+              k < 100
+                ? `left:${(k % 10) * 33}px;top:${Math.floor(k / 10) * 29}px;width:33px;height:29px;background-color:#ff4040`
+                : `left:328px;top:${(k - 100) * 27}px;width:73px;height:27px;background-color:#40ff40`;
+            floor.appendChild(element);
+          }
+        } else {
+          // A plain repaint of the whole panel: its background, one step off grey and back.
+          panel.style.backgroundColor = i % 2 ? '#c0c0c0' : '#c0c0c1';
+        }
+      };
+      const times = [];
+      for (let i = 0; i < count; ++i) {
+        times.push(
+          await new Promise((resolve) =>
+            requestAnimationFrame(() => {
+              const started = performance.now();
+              change(i);
+              const painted = new MessageChannel();
+              painted.port1.onmessage = () => resolve(performance.now() - started);
+              painted.port2.postMessage(null);
+            }),
+          ),
+        );
       }
-    } else {
-      // A plain repaint of the whole panel: its background, one step off grey and back.
-      panel.style.backgroundColor = i % 2 ? '#c0c0c0' : '#c0c0c1';
-    }
-  };
-  const times = [];
-  for (let i = 0; i < count; ++i) {
-    times.push(await new Promise((resolve) => requestAnimationFrame(() => {
-      const started = performance.now();
-      change(i);
-      const painted = new MessageChannel();
-      painted.port1.onmessage = () => resolve(performance.now() - started);
-      painted.port2.postMessage(null);
-    })));
-  }
-  return times;
-}, { kind, count });
+      return times;
+    },
+    { kind, count },
+  );
 
 async function memory(page) {
   return page.evaluate(() => {
@@ -146,7 +166,9 @@ async function main() {
     console.log('js_heap_10000_bytes', at10000.heap);
     console.log('wasm_memory_1000_bytes', at1000.wasm);
     console.log('wasm_memory_10000_bytes', at10000.wasm);
-    const lost = await page.evaluate(() => document.querySelectorAll('#Form1 .score')[0].textContent);
+    const lost = await page.evaluate(
+      () => document.querySelectorAll('#Form1 .score')[0].textContent,
+    );
     console.log('rounds_lost', lost.replace(/\D/g, ''));
     await context.close();
   } finally {

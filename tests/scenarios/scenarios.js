@@ -20,17 +20,19 @@ function words(line) {
 
 function load() {
   const scenarios = [];
-  fs.readFileSync(file, 'utf8').split('\n').forEach((text, number) => {
-    const line = text.trim();
-    if (line === '' || line.startsWith('#')) return;
-    if (line.startsWith('scenario:')) {
-      scenarios.push({ name: line.slice('scenario:'.length).trim(), steps: [] });
-    } else if (scenarios.length === 0) {
-      throw new Error(`${file}:${number + 1}: a step before any scenario`);
-    } else {
-      scenarios.at(-1).steps.push({ words: words(line), where: `${file}:${number + 1}` });
-    }
-  });
+  fs.readFileSync(file, 'utf8')
+    .split('\n')
+    .forEach((text, number) => {
+      const line = text.trim();
+      if (line === '' || line.startsWith('#')) return;
+      if (line.startsWith('scenario:')) {
+        scenarios.push({ name: line.slice('scenario:'.length).trim(), steps: [] });
+      } else if (scenarios.length === 0) {
+        throw new Error(`${file}:${number + 1}: a step before any scenario`);
+      } else {
+        scenarios.at(-1).steps.push({ words: words(line), where: `${file}:${number + 1}` });
+      }
+    });
   return scenarios;
 }
 
@@ -40,7 +42,9 @@ function startOptions(scenario) {
   return {
     failingLoad: said('start with a failing load'),
     belowTheWindow: scenario.steps.some((step) => step.words[0] === 'caption'),
-    frontEnds: scenario.steps.filter((step) => step.words[0] === 'only').map((step) => step.words[2]),
+    frontEnds: scenario.steps
+      .filter((step) => step.words[0] === 'only')
+      .map((step) => step.words[2]),
   };
 }
 
@@ -88,7 +92,10 @@ async function play(scenario, driver) {
       message.buttons.join() === 'OK',
       `the message has the buttons ${JSON.stringify(message.buttons)}`,
     );
-    check(message.icon === (error ? 'error' : 'none'), `the message shows the icon ${message.icon}`);
+    check(
+      message.icon === (error ? 'error' : 'none'),
+      `the message shows the icon ${message.icon}`,
+    );
     const matches = error ? message.text.includes(expected) : message.text === expected;
     check(matches, `the message says ${JSON.stringify(message.text)}`);
   };
@@ -134,22 +141,22 @@ async function play(scenario, driver) {
     'click panel': () => driver.clickPanel(),
     'click OK': () => driver.clickOk(),
     'go to button': async (which) => goTo(await button(which)),
-    'press': async (key) => {
+    press: async (key) => {
       answered = await driver.focusedButton();
       await driver.press(key);
     },
-    'hold': async (key) => {
+    hold: async (key) => {
       answered = await driver.focusedButton();
       await driver.hold(key);
     },
-    'release': (key) => driver.release(key),
-    'win': async (times) => {
+    release: (key) => driver.release(key),
+    win: async (times) => {
       for (let win = 0; win < Number(times); ++win) await driver.clickButton(await tenColour());
     },
-    'caption': (label, text) => driver.setCaption(label, text),
-    'deactivate': () => driver.deactivate(),
-    'activate': () => driver.activate(),
-    'close': () => driver.close(),
+    caption: (label, text) => driver.setCaption(label, text),
+    deactivate: () => driver.deactivate(),
+    activate: () => driver.activate(),
+    close: () => driver.close(),
     'forced colours on': () => driver.forcedColours(),
     // Read before the window starts (startOptions).
     'start with a failing load': () => {},

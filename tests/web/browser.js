@@ -44,8 +44,13 @@ async function serve(folder) {
 function launch(extraArgs = []) {
   const args = [
     ...extraArgs,
-    '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-    '--disable-component-update', '--disable-sync', '--enable-precise-memory-info',
+    '--disable-gpu',
+    '--disable-quic',
+    '--no-first-run',
+    '--disable-background-networking',
+    '--disable-component-update',
+    '--disable-sync',
+    '--enable-precise-memory-info',
     '--js-flags=--expose-gc',
   ];
   if (process.getuid && process.getuid() === 0) {
@@ -79,7 +84,12 @@ async function pixelsAt(page, clip, points) {
         const context = canvas.getContext('2d');
         context.drawImage(image, 0, 0);
         return points.map(({ x, y }) => {
-          const [r, g, b] = context.getImageData(Math.floor(x * ratio), Math.floor(y * ratio), 1, 1).data;
+          const [r, g, b] = context.getImageData(
+            Math.floor(x * ratio),
+            Math.floor(y * ratio),
+            1,
+            1,
+          ).data;
           return (r << 16) | (g << 8) | b;
         });
       },

@@ -143,7 +143,8 @@ class PageDriver {
   // Below the window, on the test page: the game's Set caption.
   async setCaption(label, text) {
     await this.page.evaluate(
-      ([wins, text]) => Module.ccall('tinzel_test_set_caption', null, ['number', 'string'], [wins, text]),
+      ([wins, text]) =>
+        Module.ccall('tinzel_test_set_caption', null, ['number', 'string'], [wins, text]),
       [label === 'Wins' ? 1 : 0, text],
     );
     await this.settle();
@@ -163,7 +164,8 @@ class PageDriver {
         for (let y = 0; y < clip.height; y += 1 / ratio) points.push({ x, y });
       }
       const colours = await pixelsAt(this.page, clip, points);
-      const dark = (rgb) => (rgb >> 16) * 0.3 + ((rgb >> 8) & 255) * 0.59 + (rgb & 255) * 0.11 < 128;
+      const dark = (rgb) =>
+        (rgb >> 16) * 0.3 + ((rgb >> 8) & 255) * 0.59 + (rgb & 255) * 0.11 < 128;
       const columns = points.filter((point, k) => dark(colours[k])).map((point) => point.x);
       return columns.length ? [Math.min(...columns), Math.max(...columns)] : [0, -1];
     };
@@ -173,7 +175,12 @@ class PageDriver {
     const whole = await shown.evaluate((element) => {
       const copy = element.cloneNode(true);
       Object.assign(copy.style, {
-        left: '0', top: '400px', width: 'auto', height: 'auto', border: '0', overflow: 'visible',
+        left: '0',
+        top: '400px',
+        width: 'auto',
+        height: 'auto',
+        border: '0',
+        overflow: 'visible',
       });
       copy.id = 'ink-copy';
       document.body.append(copy);

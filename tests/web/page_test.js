@@ -13,7 +13,19 @@ const { serve, launch, openGame } = require('./browser.js');
 
 const site = path.resolve(process.env.TINZEL_SITE || process.argv[2]);
 
-const names = ['Black', 'Grey', 'White', 'Pink', 'Red', 'Orange', 'Yellow', 'Green', 'Cyan', 'Blue', 'Magenta'];
+const names = [
+  'Black',
+  'Grey',
+  'White',
+  'Pink',
+  'Red',
+  'Orange',
+  'Yellow',
+  'Green',
+  'Cyan',
+  'Blue',
+  'Magenta',
+];
 
 // Twips to CSS pixels, rounded half up, edge by edge.
 const px = (twips) => Math.floor((twips * 96 + 720) / 1440);
@@ -25,16 +37,26 @@ function readBoard(page) {
     const edges = (element) => {
       const panel = document.getElementById('Form1').getBoundingClientRect();
       const box = element.getBoundingClientRect();
-      return [box.left - panel.left, box.top - panel.top, box.right - panel.left, box.bottom - panel.top];
+      return [
+        box.left - panel.left,
+        box.top - panel.top,
+        box.right - panel.left,
+        box.bottom - panel.top,
+      ];
     };
     const rows = [...document.querySelectorAll('#Form1 [role=grid] > [role=row]')];
     return {
       squares: rows.flatMap((row, r) =>
         [...row.children].map((cell, c) => ({
-          row: r + 1, column: c + 1, name: cell.getAttribute('aria-label'), edges: edges(cell),
-        }))),
+          row: r + 1,
+          column: c + 1,
+          name: cell.getAttribute('aria-label'),
+          edges: edges(cell),
+        })),
+      ),
       buttons: [...document.querySelectorAll('#Form1 button.color')].map((button) => ({
-        name: button.getAttribute('aria-label'), edges: edges(button),
+        name: button.getAttribute('aria-label'),
+        edges: edges(button),
       })),
       labels: [...document.querySelectorAll('#Form1 .label')].map(edges),
       panel: edges(document.getElementById('Form1')),
@@ -70,13 +92,25 @@ describe('the page', () => {
       const { context, page } = await openGame(browser, server.url, { deviceScaleFactor });
       const board = await readBoard(page);
       assert.deepEqual(board.panel, [0, 0, 518, 295]);
-      assert.deepEqual(board.labels, [rect(6000, 360, 1575, 375), rect(3600, 2280, 255, 15), rect(6000, 0, 1575, 375)]);
+      assert.deepEqual(board.labels, [
+        rect(6000, 360, 1575, 375),
+        rect(3600, 2280, 255, 15),
+        rect(6000, 0, 1575, 375),
+      ]);
       assert.equal(board.squares.length, 100);
       for (const square of board.squares) {
-        assert.deepEqual(square.edges, rect(495 * (square.column - 1), 440 * (square.row - 1), 495, 440));
+        assert.deepEqual(
+          square.edges,
+          rect(495 * (square.column - 1), 440 * (square.row - 1), 495, 440),
+        );
       }
-      assert.deepEqual(board.buttons.map((button) => button.name), names);
-      board.buttons.forEach((button, k) => assert.deepEqual(button.edges, rect(4920, 400 * k, 1095, 400)));
+      assert.deepEqual(
+        board.buttons.map((button) => button.name),
+        names,
+      );
+      board.buttons.forEach((button, k) =>
+        assert.deepEqual(button.edges, rect(4920, 400 * k, 1095, 400)),
+      );
       await context.close();
     });
   }
@@ -89,13 +123,15 @@ describe('the page', () => {
     assert.ok(Math.abs(panel.width / panel.height - 518 / 295) < 0.01, 'in proportion');
   };
 
-  test('scales the whole window down to fit a phone\'s screen', async () => {
-    const { context, page } = await openGame(browser, server.url, { viewport: { width: 360, height: 640 } });
+  test("scales the whole window down to fit a phone's screen", async () => {
+    const { context, page } = await openGame(browser, server.url, {
+      viewport: { width: 360, height: 640 },
+    });
     await expectFitted(page, 360);
     await context.close();
   });
 
-  test('fits a screen that turned to a phone\'s width before the first board', async () => {
+  test("fits a screen that turned to a phone's width before the first board", async () => {
     const context = await browser.newContext({ viewport: { width: 800, height: 500 } });
     const page = await context.newPage();
     let release;
@@ -144,7 +180,7 @@ describe('the page', () => {
     }
   });
 
-  test('carries the game\'s icon, name and version inlined, as browsers keep an application\'s', async () => {
+  test("carries the game's icon, name and version inlined, as browsers keep an application's", async () => {
     const { context, page } = await openGame(browser, server.url);
     const icon = await page.evaluate(() => document.querySelector('link[rel=icon]').href);
     const [type, data] = icon.split(',');
@@ -153,7 +189,11 @@ describe('the page', () => {
     const ico = Buffer.from(data, 'base64');
     assert.deepEqual([ico.readUInt16LE(2), ico.readUInt16LE(4)], [1, 3]);
     const images = [0, 1, 2].map((k) => [ico[6 + 16 * k], ico.readUInt16LE(6 + 16 * k + 6)]);
-    assert.deepEqual(images, [[32, 1], [32, 4], [16, 4]]);
+    assert.deepEqual(images, [
+      [32, 1],
+      [32, 4],
+      [16, 4],
+    ]);
     const cdp = await context.newCDPSession(page);
     const { data: manifest, errors } = await cdp.send('Page.getAppManifest');
     assert.deepEqual(errors, []);
@@ -182,24 +222,36 @@ describe('the page', () => {
       }
       await page.keyboard.press('Space');
       if (wins < 10) {
-        assert.equal(await page.evaluate(() => document.getElementById('score-news').textContent), `WINS: ${wins}`);
+        assert.equal(
+          await page.evaluate(() => document.getElementById('score-news').textContent),
+          `WINS: ${wins}`,
+        );
       }
     }
     await page.keyboard.press('Escape');
     await page.locator('#ended').waitFor({ state: 'visible', timeout: 5000 });
 
     // Nothing but the page's own files was asked for, and nothing was stored.
-    assert.deepEqual(server.requests.slice(firstRequest).sort(), ['/', '/ocr-a.woff2', '/tinzel.css', '/tinzel.js', '/tinzel.wasm']);
+    assert.deepEqual(server.requests.slice(firstRequest).sort(), [
+      '/',
+      '/ocr-a.woff2',
+      '/tinzel.css',
+      '/tinzel.js',
+      '/tinzel.wasm',
+    ]);
     assert.deepEqual(await context.cookies(), []);
     const stored = await page.evaluate(async () => [
-      localStorage.length, sessionStorage.length, (await indexedDB.databases()).length, (await caches.keys()).length,
+      localStorage.length,
+      sessionStorage.length,
+      (await indexedDB.databases()).length,
+      (await caches.keys()).length,
     ]);
     assert.deepEqual(stored, [0, 0, 0, 0]);
     assert.deepEqual(problems, []);
     await context.close();
   });
 
-  test('tells assistive technology each button\'s colour and each square\'s row, column and colour', async () => {
+  test("tells assistive technology each button's colour and each square's row, column and colour", async () => {
     const { context, page } = await openGame(browser, server.url);
     const board = await readBoard(page);
     const cdp = await context.newCDPSession(page);
@@ -207,11 +259,16 @@ describe('the page', () => {
     const byId = new Map(nodes.map((node) => [node.nodeId, node]));
     const role = (node) => node.role?.value;
     const children = (node, wanted) =>
-      (node.childIds || []).map((id) => byId.get(id)).filter((child) => child && role(child) === wanted);
+      (node.childIds || [])
+        .map((id) => byId.get(id))
+        .filter((child) => child && role(child) === wanted);
 
     // The window's close box, then the colour buttons.
     const buttons = nodes.filter((node) => role(node) === 'button' && !node.ignored);
-    assert.deepEqual(buttons.map((node) => node.name.value), ['Close', ...names]);
+    assert.deepEqual(
+      buttons.map((node) => node.name.value),
+      ['Close', ...names],
+    );
 
     const grids = nodes.filter((node) => role(node) === 'grid');
     assert.equal(grids.length, 1);
@@ -219,7 +276,10 @@ describe('the page', () => {
     const rows = children(grids[0], 'row');
     assert.equal(rows.length, 10);
     const cells = rows.map((row) => children(row, 'gridcell').map((cell) => cell.name.value));
-    assert.deepEqual(cells, [...Array(10).keys()].map((r) => board.squares.slice(10 * r, 10 * r + 10).map((s) => s.name)));
+    assert.deepEqual(
+      cells,
+      [...Array(10).keys()].map((r) => board.squares.slice(10 * r, 10 * r + 10).map((s) => s.name)),
+    );
     await context.close();
   });
 });

@@ -36,8 +36,7 @@ mergeInto(LibraryManager.library, {
     // One style write per element: the board is built anew every round.
     place: (element, [left, top, right, bottom], color) => {
       const fill = color === undefined ? '' : `;background-color:${Form1Page.hex(color)}`;
-      element.style.cssText =
-        `left:${left}px;top:${top}px;width:${right - left}px;height:${bottom - top}px${fill}`;
+      element.style.cssText = `left:${left}px;top:${top}px;width:${right - left}px;height:${bottom - top}px${fill}`;
     },
 
     // The score font as the game's fitting rule sized it; 0 keeps the style sheet's.
