@@ -251,6 +251,43 @@ describe('the page', () => {
     await context.close();
   });
 
+  test('makes each square, button and label once and keeps them, round after round', async () => {
+    const { context, page, problems } = await openGame(browser, server.url);
+    const made = await page.evaluate(() => {
+      const elements = () => [...document.querySelectorAll('#Form1 *')];
+      const first = elements();
+      const observer = new MutationObserver(() => {});
+      observer.observe(document.getElementById('Form1'), { childList: true, subtree: true });
+      // A hundred wrong answers: a button whose colour is not on ten squares.
+      for (let round = 0; round < 100; ++round) {
+        const wrong = [...document.querySelectorAll('#Form1 button.color')].find(
+          (button) =>
+            document.querySelectorAll(
+              `#Form1 [role=gridcell][aria-label="${button.getAttribute('aria-label')}"]`,
+            ).length !== 10,
+        );
+        wrong.click();
+      }
+      const records = observer.takeRecords();
+      const elementsIn = (key) =>
+        records.flatMap((record) => [...record[key]]).filter((node) => node instanceof Element);
+      const now = elements();
+      return {
+        added: elementsIn('addedNodes').length,
+        removed: elementsIn('removedNodes').length,
+        same: now.length === first.length && now.every((element, at) => element === first[at]),
+        losses: document.querySelectorAll('#Form1 .score')[0].textContent,
+      };
+    });
+    assert.deepEqual(made, { added: 0, removed: 0, same: true, losses: 'LOST: 100' });
+    // And what they show is the new round's: a whole board, read row by row.
+    const board = await readBoard(page);
+    assert.equal(board.squares.length, 100);
+    tenColour(board);
+    assert.deepEqual(problems, []);
+    await context.close();
+  });
+
   test("tells assistive technology each button's colour and each square's row, column and colour", async () => {
     const { context, page } = await openGame(browser, server.url);
     const board = await readBoard(page);

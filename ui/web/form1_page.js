@@ -12,6 +12,12 @@ mergeInto(LibraryManager.library, {
     windowFrame: null,
     panel: null,
     dialog: null,
+    // Every element is made the first time a load has it and kept from round to round: a
+    // load only writes what it changes. Each square and button notes the last load that had
+    // it, so that one no later load has is taken away when the window is shown.
+    loads: 0,
+    squareLoads: [],
+    buttonLoads: [],
     labels: [],
     // The score as last read out: the labels are made anew every round, so the page's one
     // lasting live region tells the player what changed.
@@ -129,7 +135,29 @@ mergeInto(LibraryManager.library, {
       }
     },
 
-    unload: () => {
+    // Takes away the squares and buttons that the shown load does not have.
+    dropStale: () => {
+      const page = Form1Page;
+      page.squares.forEach((square, index) => {
+        if (square && page.squareLoads[index] !== page.loads) {
+          square.remove();
+          page.cells.forEach((rowCells) => {
+            const column = rowCells.indexOf(square);
+            if (column >= 0) delete rowCells[column];
+          });
+          delete page.squares[index];
+        }
+      });
+      page.buttons.forEach((button, index) => {
+        if (button && page.buttonLoads[index] !== page.loads) {
+          button.remove();
+          delete page.buttons[index];
+        }
+      });
+    },
+
+    // The game is over: everything goes.
+    clear: () => {
       const page = Form1Page;
       page.panel.hidden = true;
       page.panel.textContent = '';
@@ -229,6 +257,7 @@ mergeInto(LibraryManager.library, {
     page.panel.style.height = `${height}px`;
     page.panel.style.backgroundColor = page.hex(backColor);
     page.panel.hidden = true;
+    page.loads += 1;
   },
 
   // void tinzel_page_label(PageLabel label, const PageRect* rect, const char* caption,
@@ -236,17 +265,19 @@ mergeInto(LibraryManager.library, {
   tinzel_page_label__deps: ['$Form1Page'],
   tinzel_page_label: function (label, rect, caption, fontSize) {
     const page = Form1Page;
-    const element = document.createElement('div');
+    let element = page.labels[label];
+    if (!element) {
+      element = page.labels[label] = document.createElement('div');
+      element.className = label === page.Label.Label2 ? 'label' : 'label score';
+      page.panel.appendChild(element);
+    }
     const text = UTF8ToString(caption);
-    element.className = label === page.Label.Label2 ? 'label' : 'label score';
     element.textContent = text;
     if (page.heard[label] === undefined) {
       page.heard[label] = text;
     }
     page.place(element, page.fields(rect, 4));
     page.setFontSize(element, fontSize);
-    page.labels[label] = element;
-    page.panel.appendChild(element);
   },
 
   // void tinzel_page_caption(PageLabel label, const char* caption, double fontSize);
@@ -287,6 +318,7 @@ mergeInto(LibraryManager.library, {
       square.setAttribute('role', 'gridcell');
       page.addCell(square, row, column);
     }
+    page.squareLoads[index] = page.loads;
     square.setAttribute('aria-label', UTF8ToString(name));
     page.place(square, fields, color);
     square.hidden = !visible;
@@ -306,6 +338,7 @@ mergeInto(LibraryManager.library, {
       button.dataset.index = index;
       page.panel.appendChild(button);
     }
+    page.buttonLoads[index] = page.loads;
     button.setAttribute('aria-label', UTF8ToString(name));
     page.place(button, fields, color);
     button.style.setProperty('--ring', page.hex(ringColor));
@@ -313,14 +346,18 @@ mergeInto(LibraryManager.library, {
   },
 
   // void tinzel_page_unload();
+  // The elements stay, hidden with the panel, for the next load to write over.
   tinzel_page_unload__deps: ['$Form1Page'],
   tinzel_page_unload: function () {
-    Form1Page.unload();
+    Form1Page.panel.hidden = true;
   },
 
   // void tinzel_page_show(int shown);
   tinzel_page_show__deps: ['$Form1Page'],
   tinzel_page_show: function (shown) {
+    if (shown) {
+      Form1Page.dropStale();
+    }
     Form1Page.panel.hidden = !shown;
     Form1Page.windowFrame.hidden = !shown;
   },
@@ -352,7 +389,7 @@ mergeInto(LibraryManager.library, {
     const page = Form1Page;
     page.ended = true;
     page.endStatus = exitStatus;
-    page.unload();
+    page.clear();
     if (!page.dialog.open) {
       page.showEnded();
     }
