@@ -14,7 +14,7 @@ mergeInto(LibraryManager.library, {
     dialog: null,
     // Every element is made the first time a load has it and kept from round to round: a
     // load only writes what it changes. Each square and button notes the last load that had
-    // it, so that one no later load has is taken away when the window is shown.
+    // it, so that one a later load does not have is hidden when the window is shown.
     loads: 0,
     squareLoads: [],
     buttonLoads: [],
@@ -39,10 +39,24 @@ mergeInto(LibraryManager.library, {
       return `#${(0x1000000 | rgb).toString(16).slice(1)}`;
     },
 
-    // One style write per element: the board is built anew every round.
+    // Each element's place as last written, so that a round that keeps it writes only the
+    // colour: the browser then restyles what changed and lays nothing out again.
+    places: null,
     place: (element, [left, top, right, bottom], color) => {
-      const fill = color === undefined ? '' : `;background-color:${Form1Page.hex(color)}`;
-      element.style.cssText = `left:${left}px;top:${top}px;width:${right - left}px;height:${bottom - top}px${fill}`;
+      const where = `left:${left}px;top:${top}px;width:${right - left}px;height:${bottom - top}px`;
+      const fill = color === undefined ? '' : Form1Page.hex(color);
+      if (Form1Page.places.get(element) !== where) {
+        Form1Page.places.set(element, where);
+        element.style.cssText = fill ? `${where};background-color:${fill}` : where;
+      } else if (fill) {
+        element.style.backgroundColor = fill;
+      }
+    },
+
+    name: (element, text) => {
+      if (element.getAttribute('aria-label') !== text) {
+        element.setAttribute('aria-label', text);
+      }
     },
 
     // The score font as the game's fitting rule sized it; 0 keeps the style sheet's.
@@ -135,25 +149,15 @@ mergeInto(LibraryManager.library, {
       }
     },
 
-    // Takes away the squares and buttons that the shown load does not have.
-    dropStale: () => {
+    // Hides the squares and buttons that the shown load does not have: the old round's
+    // are never seen again.
+    hideStale: () => {
       const page = Form1Page;
-      page.squares.forEach((square, index) => {
-        if (square && page.squareLoads[index] !== page.loads) {
-          square.remove();
-          page.cells.forEach((rowCells) => {
-            const column = rowCells.indexOf(square);
-            if (column >= 0) delete rowCells[column];
-          });
-          delete page.squares[index];
-        }
-      });
-      page.buttons.forEach((button, index) => {
-        if (button && page.buttonLoads[index] !== page.loads) {
-          button.remove();
-          delete page.buttons[index];
-        }
-      });
+      const hide = (element, index, loads) => {
+        if (loads[index] !== page.loads) element.hidden = true;
+      };
+      page.squares.forEach((square, index) => hide(square, index, page.squareLoads));
+      page.buttons.forEach((button, index) => hide(button, index, page.buttonLoads));
     },
 
     // The game is over: everything goes.
@@ -174,6 +178,7 @@ mergeInto(LibraryManager.library, {
       page.windowFrame = document.getElementById('window');
       page.panel = document.getElementById('Form1');
       page.dialog = document.getElementById('message');
+      page.places = new WeakMap();
       const windowFrame = page.windowFrame;
       const panel = page.panel;
       const dialog = page.dialog;
@@ -248,15 +253,16 @@ mergeInto(LibraryManager.library, {
   tinzel_page_load: function (look) {
     const page = Form1Page;
     const [width, height, backColor, edgeColor, ringInset] = page.fields(look, 5);
-    const root = document.documentElement.style;
-    root.setProperty('--edge', page.hex(edgeColor));
-    root.setProperty('--ring-inset', `${ringInset}px`);
-    page.frameWidth = width + 2;
-    page.fitToScreen();
-    page.panel.style.width = `${width}px`;
-    page.panel.style.height = `${height}px`;
-    page.panel.style.backgroundColor = page.hex(backColor);
-    page.panel.hidden = true;
+    if (page.frameWidth !== width + 2) {
+      const root = document.documentElement.style;
+      root.setProperty('--edge', page.hex(edgeColor));
+      root.setProperty('--ring-inset', `${ringInset}px`);
+      page.frameWidth = width + 2;
+      page.fitToScreen();
+      page.panel.style.width = `${width}px`;
+      page.panel.style.height = `${height}px`;
+      page.panel.style.backgroundColor = page.hex(backColor);
+    }
     page.loads += 1;
   },
 
@@ -319,7 +325,7 @@ mergeInto(LibraryManager.library, {
       page.addCell(square, row, column);
     }
     page.squareLoads[index] = page.loads;
-    square.setAttribute('aria-label', UTF8ToString(name));
+    page.name(square, UTF8ToString(name));
     page.place(square, fields, color);
     square.hidden = !visible;
   },
@@ -339,24 +345,23 @@ mergeInto(LibraryManager.library, {
       page.panel.appendChild(button);
     }
     page.buttonLoads[index] = page.loads;
-    button.setAttribute('aria-label', UTF8ToString(name));
+    page.name(button, UTF8ToString(name));
     page.place(button, fields, color);
     button.style.setProperty('--ring', page.hex(ringColor));
     button.hidden = !visible;
   },
 
   // void tinzel_page_unload();
-  // The elements stay, hidden with the panel, for the next load to write over.
-  tinzel_page_unload__deps: ['$Form1Page'],
-  tinzel_page_unload: function () {
-    Form1Page.panel.hidden = true;
-  },
+  // The elements stay for the next load to write over. The game unloads and loads again in
+  // one task, in which the browser paints nothing, so the old round is never seen half
+  // replaced; a message in between (the game's end) hides the window itself.
+  tinzel_page_unload: function () {},
 
   // void tinzel_page_show(int shown);
   tinzel_page_show__deps: ['$Form1Page'],
   tinzel_page_show: function (shown) {
     if (shown) {
-      Form1Page.dropStale();
+      Form1Page.hideStale();
     }
     Form1Page.panel.hidden = !shown;
     Form1Page.windowFrame.hidden = !shown;
