@@ -86,11 +86,16 @@ def button_centre(shot, index):
 
 
 def wait_for_new_board(window, previous):
+    """The next board (the first, after an empty `previous`) once it is wholly on the screen. A screenshot can catch the window while
+    the X server is still drawing the game's update into it, half old board and half new, so
+    the board is read only when two shots in a row agree."""
     deadline = time.monotonic() + 10
+    changed = None
     while time.monotonic() < deadline:
         shot = screenshot(window)
-        if shot[2] != previous[2]:
+        if changed is not None and shot[2] == changed[2]:
             return shot
+        changed = shot if shot[2] != previous[2] else None
         time.sleep(0.05)
     raise AssertionError("the board did not change after an answer")
 
@@ -104,7 +109,7 @@ def main(command):
         # The icon comes just after the first frame.
         sizes = icon_sizes(window)
         assert {(16, 16), (32, 32), (48, 48)} <= sizes, f"the window's icon has sizes {sizes}"
-        shot = screenshot(window)
+        shot = wait_for_new_board(window, (0, 0, b""))
         answers = 0
         wins = 0
         while wins < 10:
