@@ -351,12 +351,6 @@ mergeInto(LibraryManager.library, {
     button.hidden = !visible;
   },
 
-  // void tinzel_page_unload();
-  // The elements stay for the next load to write over. The game unloads and loads again in
-  // one task, in which the browser paints nothing, so the old round is never seen half
-  // replaced; a message in between (the game's end) hides the window itself.
-  tinzel_page_unload: function () {},
-
   // void tinzel_page_show(int shown);
   tinzel_page_show__deps: ['$Form1Page'],
   tinzel_page_show: function (shown) {

@@ -56,8 +56,6 @@ double tinzel_page_score_width(const char* text, double fontSize);
 // Creates or updates one square or colour button.
 void tinzel_page_square(int index, const PageSquare* square);
 void tinzel_page_button(int index, const PageButton* button);
-// Removes the panel's controls from the page.
-void tinzel_page_unload();
 void tinzel_page_show(int shown);
 int tinzel_page_focused_button();
 void tinzel_page_focus_button(int index);

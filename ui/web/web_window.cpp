@@ -106,10 +106,12 @@ void WebWindow::captionChanged(ScoreLabel label) {
                         scoreFontSize(scoreRect(label), caption));
 }
 
+// The page keeps its elements for the next load to write over. The game unloads and loads
+// again in one task, in which the browser paints nothing, so the old round is never seen half
+// replaced; a message in between (the game's end) hides the window itself.
 void WebWindow::unloaded() {
     model_ = nullptr;
     rendered_ = false;
-    tinzel_page_unload();
 }
 
 void WebWindow::showWindow() {
