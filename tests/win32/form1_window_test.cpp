@@ -1,7 +1,7 @@
 // What only the Windows window can get wrong, driven with real window messages: its controls'
-// ids and texts, the layout at the screen's DPI and after a DPI change, Tab, the old controls
-// gone, a long run, the icons and a window that cannot be made. What the player does and sees
-// is in the scenarios (tests/win32/scenario_test.cpp).
+// ids and texts, the layout at the screen's DPI and after a DPI change, Tab, the controls kept
+// from round to round, a long run, the icons and a window that cannot be made. What the player does
+// and sees is in the scenarios (tests/win32/scenario_test.cpp).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +11,7 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "game/form1_module.h"
 #include "game/palette.h"
@@ -58,19 +59,13 @@ struct RunningGame {
     int tenColor() const { return tinzel::testing::tenColor(game.state()); }
     int wrongColor() const { return tinzel::testing::wrongColor(game.state()); }
 
+    int roundsPlayed() const { return game.state().winCount + game.state().lossCount; }
+
     // Clicks button `index` and waits for the next round (or the end).
     Pumped click(int index) {
-        HWND old = testing::Win32WindowPeer(window).colorButton(index);
-        SendMessageW(old, BM_CLICK, 0, 0);
-        return pumpUntil(&window, [&] { return IsWindow(old) == FALSE; });
-    }
-
-    // Focuses button `index`, presses and releases `key` there, and waits for the next round.
-    Pumped press(int index, WPARAM key) {
-        HWND old = testing::Win32WindowPeer(window).colorButton(index);
-        SetFocus(old);
-        pressKey(window, key);
-        return pumpUntil(&window, [&] { return IsWindow(old) == FALSE; });
+        const int played = roundsPlayed();
+        SendMessageW(testing::Win32WindowPeer(window).colorButton(index), BM_CLICK, 0, 0);
+        return pumpUntil(&window, [&] { return roundsPlayed() != played; });
     }
 
     FormRuntime runtime;
@@ -202,25 +197,71 @@ TEST(Win32Window, TabWalksTheColumnOfButtonsInOrderAndWrapsPastTheLabels) {
     EXPECT_EQ(focusedButton(), 0) << "Tab goes past the labels, back to the top";
 }
 
-TEST(Win32Window, AnAnswerReplacesEveryControlOfTheRoundAndKeepsTheWindowInPlace) {
+// Counts the windows this thread makes while it lives.
+class WindowsMade {
+  public:
+    WindowsMade() {
+        count_ = 0;
+        hook_ = SetWindowsHookExW(WH_CBT, &WindowsMade::notice, nullptr, GetCurrentThreadId());
+    }
+    ~WindowsMade() { UnhookWindowsHookEx(hook_); }
+    WindowsMade(const WindowsMade&) = delete;
+    WindowsMade& operator=(const WindowsMade&) = delete;
+
+    int count() const { return count_; }
+
+  private:
+    static LRESULT CALLBACK notice(int code, WPARAM wParam, LPARAM lParam) {
+        if (code == HCBT_CREATEWND) {
+            ++count_;
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline int count_ = 0;
+    HHOOK hook_;
+};
+
+BOOL CALLBACK collectChild(HWND child, LPARAM children) {
+    reinterpret_cast<std::vector<HWND>*>(children)->push_back(child);
+    return TRUE;
+}
+
+std::vector<HWND> childrenOf(HWND window) {
+    std::vector<HWND> children;
+    EnumChildWindows(window, &collectChild, reinterpret_cast<LPARAM>(&children));
+    std::sort(children.begin(), children.end());
+    return children;
+}
+
+// A round sets the window's controls again; it makes none and destroys none, and the window
+// keeps its place on the desktop.
+TEST(Win32Window, RoundsKeepTheFourteenChildWindowsAndTheWindowInPlace) {
     RunningGame running;
     auto& window = running.window;
     RECT before;
     GetWindowRect(window.frame(), &before);
-    const HWND oldWins = testing::Win32WindowPeer(window).scoreLabel(ScoreLabel::Wins);
-    const HWND oldButton = testing::Win32WindowPeer(window).colorButton(7);
+    const std::vector<HWND> children = childrenOf(window.frame());
+    ASSERT_EQ(children.size(), 14U);
 
-    ASSERT_FALSE(running.click(running.wrongColor()).quit);
+    const WindowsMade made;
+    std::mt19937 choices(3);
+    for (int round = 0; round < 100; ++round) {
+        playRound(window, running.game, choices);
+    }
 
-    EXPECT_FALSE(IsWindow(oldWins));
-    EXPECT_FALSE(IsWindow(oldButton));
-    EXPECT_TRUE(IsWindow(testing::Win32WindowPeer(window).colorButton(7)));
+    EXPECT_EQ(made.count(), 0);
+    EXPECT_EQ(childrenOf(window.frame()), children);
+    EXPECT_EQ(running.roundsPlayed(), 100);
+    for (int k = 0; k <= 10; ++k) {
+        EXPECT_TRUE(IsWindowVisible(testing::Win32WindowPeer(window).colorButton(k))) << k;
+    }
     RECT after;
     GetWindowRect(window.frame(), &after);
     EXPECT_TRUE(EqualRect(&before, &after));
 }
 
-// A thousand rounds replace the window's controls a thousand times; nothing may pile up.
+// A thousand rounds set the window's controls a thousand times; nothing may pile up.
 TEST(Win32Window, AThousandRoundsLeaveTheWindowsObjectsAndMemoryFlat) {
     RunningGame running;
     std::mt19937 choices(5);

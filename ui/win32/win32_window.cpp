@@ -204,8 +204,8 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) >= kFirstButtonId &&
                 LOWORD(wParam) <= kFirstButtonId + 10) {
-                // The click destroys the very button that sent it, so it is answered after
-                // the button has finished with this notification.
+                // The round that the click starts re-renders the very button that sent it,
+                // so it is answered after the button has finished with this notification.
                 PostMessageW(frame_, kAnswerMessage, LOWORD(wParam) - kFirstButtonId, 0);
                 return 0;
             }
@@ -255,8 +255,14 @@ RECT Win32Window::pixels(const design::TwipsRect& twips) const {
 
 void Win32Window::place(HWND control, const design::TwipsRect& twips) const {
     const RECT area = pixels(twips);
-    SetWindowPos(control, nullptr, area.left, area.top, area.right - area.left,
-                 area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // A control kept from the round before is mostly in its place already.
+    RECT now;
+    GetWindowRect(control, &now);
+    MapWindowPoints(nullptr, frame_, reinterpret_cast<POINT*>(&now), 2);
+    if (EqualRect(&now, &area) == FALSE) {
+        SetWindowPos(control, nullptr, area.left, area.top, area.right - area.left,
+                     area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 HWND Win32Window::createLabel(const design::TwipsRect& twips, std::string_view caption,
@@ -290,6 +296,7 @@ void Win32Window::createButton(int index) {
         buttons_.resize(static_cast<std::size_t>(index) + 1, nullptr);
     }
     buttons_[static_cast<std::size_t>(index)] = button;
+    buttonMade_ = true;
     // A new child window goes to the bottom of the stacking order, which is the order Tab
     // walks; a button made before one above it in the column is moved to its place.
     for (std::size_t below = static_cast<std::size_t>(index) + 1; below < buttons_.size();
@@ -313,7 +320,15 @@ void Win32Window::createButton(int index) {
 // tools read out: the name of the button's colour.
 void Win32Window::nameButton(int index) {
     const std::wstring name = widen(model_->accessibleName(index));
-    SetWindowTextW(colorButton(index), name.c_str());
+    HWND button = colorButton(index);
+    // Renaming tells assistive tools the name changed, so a kept button's unchanged name
+    // is left alone.
+    std::wstring current(static_cast<std::size_t>(GetWindowTextLengthW(button)) + 1, L'\0');
+    current.resize(static_cast<std::size_t>(
+        GetWindowTextW(button, current.data(), static_cast<int>(current.size()))));
+    if (current != name) {
+        SetWindowTextW(button, name.c_str());
+    }
 }
 
 HWND Win32Window::colorButton(int index) const {
@@ -335,15 +350,41 @@ RECT Win32Window::squareRect(int index) const {
     return pixels(model_->element(ControlArray::Square, index).rect);
 }
 
-// The window as it loads, in the design's order.
+// The window as it loads. The first load makes the controls in the design's order; every
+// later one finds them kept from the round before and sets them as the design has them.
 void Win32Window::loaded(const FormModel& model) {
     model_ = &model;
-    createButton(0);
-    losses_ = createLabel(design::kLosses, model.caption(ScoreLabel::Losses), true);
-    label2_ = createLabel(design::kLabel2, design::kLabel2Caption, false);
-    wins_ = createLabel(design::kWins, model.caption(ScoreLabel::Wins), true);
+    if (label2_ == nullptr) {
+        createButton(0);
+        losses_ = createLabel(design::kLosses, model.caption(ScoreLabel::Losses), true);
+        label2_ = createLabel(design::kLabel2, design::kLabel2Caption, false);
+        wins_ = createLabel(design::kWins, model.caption(ScoreLabel::Wins), true);
+    } else {
+        applyButton(0);
+        for (ScoreLabel label : {ScoreLabel::Losses, ScoreLabel::Wins}) {
+            const std::wstring caption = widen(model.caption(label));
+            SetWindowTextW(scoreLabel(label), caption.c_str());
+        }
+    }
     fitScore(ScoreLabel::Losses);
     fitScore(ScoreLabel::Wins);
+}
+
+// A kept button takes element `index` of this load whole: place, visibility and name.
+void Win32Window::applyButton(int index) {
+    HWND button = colorButton(index);
+    const Element& element = model_->element(ControlArray::Color, index);
+    place(button, element.rect);
+    showButton(button, element.visible);
+    nameButton(index);
+    InvalidateRect(button, nullptr, FALSE);
+}
+
+void Win32Window::showButton(HWND button, bool visible) {
+    const bool shown = (GetWindowLongW(button, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (shown != visible) {
+        ShowWindow(button, visible ? SW_SHOWNA : SW_HIDE);
+    }
 }
 
 void Win32Window::invalidate(const design::TwipsRect& twips) {
@@ -377,13 +418,19 @@ void Win32Window::elementChanged(ControlArray array, int index, ElementChange ch
             place(button, element.rect);
             break;
         case ElementChange::Visibility:
-            ShowWindow(button, element.visible ? SW_SHOWNA : SW_HIDE);
+            showButton(button, element.visible);
             break;
         case ElementChange::BackColor:
             nameButton(index);
             InvalidateRect(button, nullptr, FALSE);
             break;
         case ElementChange::Created:
+            // A button kept from an earlier round: it takes its new place now, and is left
+            // shown or hidden as it is until the load says or the window is shown, so that
+            // a button the load shows again never goes through a hide and a show.
+            place(button, element.rect);
+            nameButton(index);
+            InvalidateRect(button, nullptr, FALSE);
             break;
     }
 }
@@ -395,29 +442,28 @@ void Win32Window::captionChanged(ScoreLabel label) {
 }
 
 void Win32Window::unloaded() {
-    // Nothing is drawn from here until the next round is shown: the old controls go and the
-    // new ones come without a frame painted in between.
+    // Nothing is drawn from here until the next round is shown, so the old round is never
+    // seen again although its controls stay: the next load sets each one it has, and the
+    // show hides the rest.
     SendMessageW(frame_, WM_SETREDRAW, FALSE, 0);
-    // Called from a posted message, never from inside a button's own notification, so the
-    // buttons can go at once.
-    for (HWND button : buttons_) {
-        if (button != nullptr) {
-            DestroyWindow(button);
-        }
-    }
-    for (HWND label : {wins_, losses_, label2_}) {
-        DestroyWindow(label);
-    }
-    wins_ = losses_ = label2_ = nullptr;
-    buttons_.clear();
     model_ = nullptr;
 }
 
 void Win32Window::showWindow() {
+    // A button of an earlier round that this load has not shown is hidden.
+    for (int index = 0; index < static_cast<int>(buttons_.size()); ++index) {
+        if (HWND button = colorButton(index)) {
+            showButton(button, model_->exists(ControlArray::Color, index) &&
+                                   model_->element(ControlArray::Color, index).visible);
+        }
+    }
     // Where a button and a label overlap, the button is drawn over the label: the labels go
-    // under every button, which keep their order for Tab.
-    for (HWND label : {label2_, losses_, wins_}) {
-        SetWindowPos(label, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // under every button, which keep their order for Tab. A new button went under them.
+    if (buttonMade_) {
+        for (HWND label : {label2_, losses_, wins_}) {
+            SetWindowPos(label, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+        buttonMade_ = false;
     }
     // Nothing was painted while the load ran: the whole new round appears at once.
     SendMessageW(frame_, WM_SETREDRAW, TRUE, 0);

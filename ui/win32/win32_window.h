@@ -41,7 +41,7 @@ class Win32Window final : public FormView {
     bool translateKeyboard(MSG& message);
 
     // The top-level window; it lives from start-up to the end, so it keeps its place on the
-    // desktop while its controls are rebuilt every round.
+    // desktop from round to round, as its controls do.
     HWND frame() const { return frame_; }
     int dpi() const { return dpi_; }
 
@@ -79,6 +79,8 @@ class Win32Window final : public FormView {
     void changeDpi(int dpi, const RECT& suggested);
     HWND createLabel(const design::TwipsRect& twips, std::string_view caption, bool bordered);
     void createButton(int index);
+    void applyButton(int index);
+    static void showButton(HWND button, bool visible);
     void nameButton(int index);
     int buttonIndexOf(HWND control) const;
     RECT pixels(const design::TwipsRect& twips) const;
@@ -101,11 +103,14 @@ class Win32Window final : public FormView {
     // The button the player was on when the window lost the focus to another program.
     int focusOnReturn_ = 0;
 
+    // The controls are made the first time a load has them and kept to the end.
     const FormModel* model_ = nullptr;
     HWND wins_ = nullptr;
     HWND losses_ = nullptr;
     HWND label2_ = nullptr;
     std::vector<HWND> buttons_;
+    // A button was made since the window was last shown, below the labels.
+    bool buttonMade_ = false;
 };
 
 }  // namespace tinzel::win32
