@@ -1,4 +1,4 @@
-// What the Qt window's tests reach inside one load's controls: the labels, how many elements
+// What the Qt window's tests reach inside the window's controls: the labels, how many elements
 // each control array has, and the board's squares, which are drawn rather than widgets.
 #pragma once
 
@@ -17,7 +17,7 @@ class Form1ControlsPeer {
 
     QLabel* scoreLabel(ScoreLabel label) const { return controls_.scoreLabel(label); }
     QLabel* label2() const { return controls_.label2_; }
-    int elementCount(ControlArray array) const { return controls_.model_.elementCount(array); }
+    int elementCount(ControlArray array) const { return controls_.model_->elementCount(array); }
 
     // Square `index` as drawn: its place in the controls' pixels, colour and visibility.
     QRect squareGeometry(int index) const { return controls_.squareGeometry(index); }
@@ -26,7 +26,7 @@ class Form1ControlsPeer {
 
   private:
     const Element& square(int index) const {
-        return controls_.model_.element(ControlArray::Square, index);
+        return controls_.model_->element(ControlArray::Square, index);
     }
 
     const qt::Form1Controls& controls_;

@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QPointer>
 #include <stdexcept>
 
 #include "tests/ten_color.h"
@@ -71,7 +70,9 @@ bool WindowPlayer::eventFilter(QObject* watched, QEvent* event) {
                                       Qt::QueuedConnection);
         }
     }
-    if (event->type() == QEvent::Paint && window_ != nullptr) {
+    // A paint counts once the answer has turned the round over, not one still pending.
+    if (event->type() == QEvent::Paint && window_ != nullptr && game_ != nullptr &&
+        roundsPlayed() != playedBefore_) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget != nullptr && widget->window() == window_->frame()) {
             painted_ = true;
@@ -81,12 +82,11 @@ bool WindowPlayer::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void WindowPlayer::answer(int index, Activation activation, bool untilPainted) {
-    QPointer<QWidget> oldControls = window_->controls();
     const int finishedBefore = gamesFinished_;
+    playedBefore_ = roundsPlayed();
     painted_ = false;
     postActivation(window_->controls()->colorButton(index), activation);
-    // The old controls are freed once the click has returned to the event loop.
-    while (!oldControls.isNull() || (untilPainted && !painted_)) {
+    while (roundsPlayed() == playedBefore_ || (untilPainted && !painted_)) {
         if (gamesFinished_ != finishedBefore) {
             break;
         }
@@ -100,7 +100,12 @@ void WindowPlayer::answer(int index, Activation activation, bool untilPainted) {
     }
 }
 
+int WindowPlayer::roundsPlayed() const {
+    return game_->state().winCount + game_->state().lossCount;
+}
+
 void WindowPlayer::repaint() {
+    playedBefore_ = -1;  // no answer pending: any paint counts
     painted_ = false;
     // Not the top-level window: Qt skips repainting a window that its one opaque child
     // covers completely, children included.

@@ -26,7 +26,7 @@ class WindowPlayer : public QObject {
     int gamesFinished() const { return gamesFinished_; }
 
     // Posts the activation of colour button `index` and returns once the round has turned
-    // over: the old round's controls are freed and the new round's exist; with
+    // over: the game has judged the answer and the new round is loaded; with
     // `untilPainted`, also once its first frame is painted. At the tenth win it presses OK on
     // the end message and starts a new game, as a player starting the program again would.
     void answer(int index, Activation activation, bool untilPainted = false);
@@ -39,10 +39,12 @@ class WindowPlayer : public QObject {
 
   private:
     void startGame();
+    int roundsPlayed() const;
 
     std::unique_ptr<FormRuntime> runtime_;
     std::unique_ptr<qt::QtWindow> window_;
     std::unique_ptr<Form1Module> game_;
+    int playedBefore_ = 0;
     bool painted_ = false;
     int gamesFinished_ = 0;
     int lastExitStatus_ = 0;

@@ -15,8 +15,10 @@ ColorButton::ColorButton(int index, QWidget* parent) : QAbstractButton(parent), 
 }
 
 void ColorButton::setFillColor(ColorValue color) {
-    fill_ = color;
-    update();
+    if (fill_ != color) {
+        fill_ = color;
+        update();
+    }
 }
 
 QSize ColorButton::sizeHint() const {

@@ -34,7 +34,9 @@ void fitText(QLabel* label, const QFont& designFont) {
         return static_cast<double>(indent + metrics.horizontalAdvance(toQString(text)));
     };
     font.setPointSizeF(fitScoreFont(room, label->text().toStdString(), width));
-    label->setFont(font);
+    if (label->font() != font) {
+        label->setFont(font);
+    }
 }
 
 }  // namespace
@@ -53,24 +55,51 @@ QFont scoreFont() {
     return fixed;
 }
 
-Form1Controls::Form1Controls(const FormModel& model, Resolution resolution, const QFont& scoreFont,
-                             QWidget* parent)
-    : QWidget(parent), model_(model), resolution_(resolution), scoreFont_(scoreFont) {
+Form1Controls::Form1Controls(Resolution resolution, const QFont& scoreFont, QWidget* parent)
+    : QWidget(parent), resolution_(resolution), scoreFont_(scoreFont) {
     setBackground(this, toQColor(design::kBackColor));
     setGeometry(0, 0, pixelsX(design::kClientWidth, resolution),
                 pixelsY(design::kClientHeight, resolution));
+}
 
-    // Created in the design's order. Buttons are created after labels later on, so the one
-    // made here is raised to keep every button above every label it overlaps.
+void Form1Controls::load(const FormModel& model) {
+    model_ = &model;
+    loading_ = true;
+    if (label2_ != nullptr) {
+        // The score labels keep the last round's text until the load writes its own, or the
+        // load finishes: nothing is painted in between.
+        applyColorButton(0);
+        return;
+    }
+    // Made in the design's order. Buttons are made after labels later on, so the one made
+    // here is raised to keep every button above every label it overlaps.
     createColorButton(0);
-    losses_ = createLabel(design::kLosses, model_.caption(ScoreLabel::Losses));
+    losses_ = createLabel(design::kLosses, model.caption(ScoreLabel::Losses));
     losses_->setFont(scoreFont_);
     losses_->setFrameStyle(QFrame::Box | QFrame::Plain);
     label2_ = createLabel(design::kLabel2, design::kLabel2Caption);
-    wins_ = createLabel(design::kWins, model_.caption(ScoreLabel::Wins));
+    wins_ = createLabel(design::kWins, model.caption(ScoreLabel::Wins));
     wins_->setFont(scoreFont_);
     wins_->setFrameStyle(QFrame::Box | QFrame::Plain);
     buttons_[0]->raise();
+}
+
+void Form1Controls::unload() {
+    model_ = nullptr;
+}
+
+void Form1Controls::finishLoad() {
+    for (ScoreLabel label : {ScoreLabel::Losses, ScoreLabel::Wins}) {
+        captionChanged(label);
+    }
+    for (int index = 0; index < static_cast<int>(buttons_.size()); ++index) {
+        if (ColorButton* button = colorButton(index)) {
+            button->setVisible(model_->exists(ControlArray::Color, index) &&
+                               model_->element(ControlArray::Color, index).visible);
+        }
+    }
+    loading_ = false;
+    update();
 }
 
 QLabel* Form1Controls::createLabel(const design::TwipsRect& twips, std::string_view caption) {
@@ -90,19 +119,37 @@ QLabel* Form1Controls::createLabel(const design::TwipsRect& twips, std::string_v
 }
 
 void Form1Controls::createColorButton(int index) {
-    const Element& element = model_.element(ControlArray::Color, index);
     auto* button = new ColorButton(index, this);
     button->setObjectName(QString::fromStdString(describe(ControlArray::Color, index)));
-    button->setFillColor(element.backColor);
-    button->setAccessibleName(QString::fromStdString(model_.accessibleName(index)));
-    button->setGeometry(pixels(element.rect));
-    button->setVisible(element.visible);
     connect(button, &ColorButton::clicked, this, [this, index] { emit colorClicked(index); });
     connect(button, &ColorButton::focusStepRequested, this, &Form1Controls::stepFocus);
     if (buttons_.size() <= static_cast<std::size_t>(index)) {
         buttons_.resize(static_cast<std::size_t>(index) + 1, nullptr);
     }
     buttons_[static_cast<std::size_t>(index)] = button;
+    applyColorButton(index);
+}
+
+// A button takes its element of this load whole. One kept from an earlier round is left
+// shown or hidden as it is until the load says (or it finishes), so that a button the load
+// shows again is never hidden in between.
+void Form1Controls::applyColorButton(int index) {
+    ColorButton* button = colorButton(index);
+    const Element& element = model_->element(ControlArray::Color, index);
+    button->setFillColor(element.backColor);
+    nameColorButton(index);
+    button->setGeometry(pixels(element.rect));
+    if (!button->isVisibleTo(this) && element.visible) {
+        button->show();
+    }
+}
+
+// Assistive tools hear of every rename, so a kept button's unchanged name is left alone.
+void Form1Controls::nameColorButton(int index) {
+    const QString name = QString::fromStdString(model_->accessibleName(index));
+    if (colorButton(index)->accessibleName() != name) {
+        colorButton(index)->setAccessibleName(name);
+    }
 }
 
 ColorButton* Form1Controls::colorButton(int index) const {
@@ -112,7 +159,7 @@ ColorButton* Form1Controls::colorButton(int index) const {
 }
 
 QRect Form1Controls::squareGeometry(int index) const {
-    return pixels(model_.element(ControlArray::Square, index).rect);
+    return pixels(model_->element(ControlArray::Square, index).rect);
 }
 
 void Form1Controls::elementChanged(ControlArray array, int index, ElementChange change,
@@ -122,11 +169,15 @@ void Form1Controls::elementChanged(ControlArray array, int index, ElementChange 
         return;
     }
     if (change == ElementChange::Created) {
-        createColorButton(index);
+        if (colorButton(index) == nullptr) {
+            createColorButton(index);
+        } else {
+            applyColorButton(index);
+        }
         return;
     }
     ColorButton* button = colorButton(index);
-    const Element& element = model_.element(array, index);
+    const Element& element = model_->element(array, index);
     switch (change) {
         case ElementChange::Moved:
             button->setGeometry(pixels(element.rect));
@@ -136,7 +187,7 @@ void Form1Controls::elementChanged(ControlArray array, int index, ElementChange 
             break;
         case ElementChange::BackColor:
             button->setFillColor(element.backColor);
-            button->setAccessibleName(QString::fromStdString(model_.accessibleName(index)));
+            nameColorButton(index);
             break;
         case ElementChange::Created:
             break;
@@ -145,8 +196,8 @@ void Form1Controls::elementChanged(ControlArray array, int index, ElementChange 
 
 // Squares are drawn here, so a change repaints where the square was and where it is now.
 void Form1Controls::updateSquare(int index, const design::TwipsRect& before) {
-    if (!isVisible()) {
-        return;  // the whole window is painted when it is shown
+    if (loading_ || !isVisible()) {
+        return;  // the whole window is painted when the load is complete
     }
     update(pixels(before));
     update(squareGeometry(index));
@@ -154,18 +205,24 @@ void Form1Controls::updateSquare(int index, const design::TwipsRect& before) {
 
 void Form1Controls::captionChanged(ScoreLabel label) {
     QLabel* target = scoreLabel(label);
-    target->setText(toQString(model_.caption(label)));
-    fitText(target, scoreFont_);
+    const QString caption = toQString(model_->caption(label));
+    if (target->text() != caption) {
+        target->setText(caption);
+        fitText(target, scoreFont_);
+    }
 }
 
 void Form1Controls::paintEvent(QPaintEvent* event) {
+    if (model_ == nullptr) {
+        return;
+    }
     QPainter painter(this);
     const QColor border = palette().color(QPalette::WindowText);
-    for (int index = 0; index <= model_.lastIndex(ControlArray::Square); ++index) {
-        if (!model_.exists(ControlArray::Square, index)) {
+    for (int index = 0; index <= model_->lastIndex(ControlArray::Square); ++index) {
+        if (!model_->exists(ControlArray::Square, index)) {
             continue;
         }
-        const Element& square = model_.element(ControlArray::Square, index);
+        const Element& square = model_->element(ControlArray::Square, index);
         const QRect area = pixels(square.rect);
         if (!square.visible || !event->rect().intersects(area)) {
             continue;
@@ -177,7 +234,10 @@ void Form1Controls::paintEvent(QPaintEvent* event) {
 }
 
 void Form1Controls::stepFocus(int fromIndex, int step) {
-    if (ColorButton* next = colorButton(model_.neighbourButton(fromIndex, step))) {
+    if (model_ == nullptr) {
+        return;
+    }
+    if (ColorButton* next = colorButton(model_->neighbourButton(fromIndex, step))) {
         next->setFocus(Qt::TabFocusReason);
     }
 }

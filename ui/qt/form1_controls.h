@@ -1,5 +1,6 @@
-// The widgets of one load of the window Form1, drawn from the form model: the labels, the
-// colour buttons, and the board's squares. Destroyed together when the load ends.
+// The widgets of the window Form1, drawn from the form model of each load: the labels, the
+// colour buttons, and the board's squares. Each widget is made the first time a load has its
+// element and kept to the end, so a round only sets them again.
 #pragma once
 
 #include <QLabel>
@@ -18,14 +19,21 @@ namespace tinzel::qt {
 
 // The board's squares are labels with no text, a background colour and a single-line
 // border. They are drawn by this widget itself rather than each being a widget of its own:
-// a round replaces a hundred of them, and that stays cheap. Everything that takes input
+// a round recolours a hundred of them, and that stays cheap. Everything that takes input
 // (the colour buttons) or shows text is a real widget on top of them.
 class Form1Controls : public QWidget {
     Q_OBJECT
 
   public:
-    Form1Controls(const FormModel& model, Resolution resolution, const QFont& scoreFont,
-                  QWidget* parent);
+    Form1Controls(Resolution resolution, const QFont& scoreFont, QWidget* parent);
+
+    // A load has begun with `model`, which lives until `unload()`. Nothing a load changes
+    // is painted until `finishLoad()`.
+    void load(const FormModel& model);
+    void unload();
+    // The load is complete: a button of an earlier round that it has not shown is hidden,
+    // and the whole window is painted anew.
+    void finishLoad();
 
     // Colour button `index`, or null if it does not exist.
     ColorButton* colorButton(int index) const;
@@ -53,10 +61,13 @@ class Form1Controls : public QWidget {
     QRect pixels(const design::TwipsRect& twips) const { return toQRect(twips, resolution_); }
     QLabel* createLabel(const design::TwipsRect& twips, std::string_view caption);
     void createColorButton(int index);
+    void applyColorButton(int index);
+    void nameColorButton(int index);
     void updateSquare(int index, const design::TwipsRect& before);
     void stepFocus(int fromIndex, int step);
 
-    const FormModel& model_;
+    const FormModel* model_ = nullptr;
+    bool loading_ = false;
     Resolution resolution_;
     QFont scoreFont_;
     QLabel* wins_ = nullptr;

@@ -65,11 +65,12 @@ bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void QtWindow::loaded(const FormModel& model) {
-    // Built hidden and shown only after the load.
-    controls_ = new Form1Controls(model, resolution(), scoreFont_, frame_.get());
-    controls_->hide();
-    connect(controls_, &Form1Controls::colorClicked, this,
-            [this](int index) { runtime_.click(index); });
+    if (controls_ == nullptr) {
+        controls_ = new Form1Controls(resolution(), scoreFont_, frame_.get());
+        connect(controls_, &Form1Controls::colorClicked, this,
+                [this](int index) { runtime_.click(index); });
+    }
+    controls_->load(model);
 }
 
 void QtWindow::elementChanged(ControlArray array, int index, ElementChange change,
@@ -82,15 +83,13 @@ void QtWindow::captionChanged(ScoreLabel label) {
 }
 
 void QtWindow::unloaded() {
-    // We are inside the click of one of these buttons, so they are freed once it returns.
-    // Hidden now, they are never painted again, not even under the end message.
-    controls_->hide();
-    controls_->deleteLater();
-    controls_ = nullptr;
+    // The controls stay for the next load, which follows in the same event, so nothing is
+    // painted in between; the end message hides the window before it shows.
+    controls_->unload();
 }
 
 void QtWindow::showWindow() {
-    controls_->show();
+    controls_->finishLoad();
     frame_->show();
 }
 

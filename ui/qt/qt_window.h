@@ -21,9 +21,9 @@ class QtWindow : public QObject, public FormView {
     ~QtWindow() override;
 
     // The top-level window. It lives as long as this object, so the window keeps its place
-    // on the desktop while the controls on it are rebuilt every round.
+    // on the desktop from round to round, as the controls on it do.
     QWidget* frame() const { return frame_.get(); }
-    // This load's controls, or null while the window is unloaded.
+    // The controls, made by the first load and kept to the end; null before it.
     Form1Controls* controls() const { return controls_; }
 
     void loaded(const FormModel& model) override;
