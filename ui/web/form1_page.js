@@ -237,7 +237,8 @@ mergeInto(LibraryManager.library, {
       Module['onAbort'] = (what) => page.fail(String(what));
       window.addEventListener('error', (event) => page.fail(event.message));
       window.addEventListener('unhandledrejection', (event) => page.fail(String(event.reason)));
-      // The score labels are sized in their own face: the game starts once it has loaded.
+      // The first board shows its scores in their own face, never a stand-in: the game
+      // starts once the face has loaded.
       Module['preRun'] = [
         () => {
           addRunDependency('score font');
@@ -297,18 +298,6 @@ mergeInto(LibraryManager.library, {
       page.heard[label] = text;
       document.getElementById('score-news').textContent = text;
     }
-  },
-
-  // double tinzel_page_score_width(const char* text, double fontSize);
-  // Widths in the score face, measured off the page: nothing is laid out for them.
-  tinzel_page_score_width__deps: ['$Form1Page'],
-  tinzel_page_score_width: function (text, fontSize) {
-    const page = Form1Page;
-    page.measuring = page.measuring || document.createElement('canvas').getContext('2d');
-    page.measuring.font = `bold ${fontSize}px "OCR A Extended", monospace`;
-    // The label sets its text in by half a digit (padding-left: 0.5ch).
-    const digit = page.measuring.measureText('0').width;
-    return page.measuring.measureText(UTF8ToString(text)).width + digit / 2;
   },
 
   // void tinzel_page_square(int index, const PageSquare* square);

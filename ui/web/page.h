@@ -46,13 +46,11 @@ struct PageButton {
     const char* name;
 };
 
-// A new, empty panel; it stays hidden.
+// A load begins: the panel keeps the elements of earlier loads for this one to write over.
 void tinzel_page_load(const PageLook* look);
 // A label; a score label's text is set at `fontSize` CSS pixels (0 for the default font).
 void tinzel_page_label(PageLabel label, const PageRect* rect, const char* caption, double fontSize);
 void tinzel_page_caption(PageLabel label, const char* caption, double fontSize);
-// How wide `text` is in the score font at `fontSize` CSS pixels, with the score label's indent.
-double tinzel_page_score_width(const char* text, double fontSize);
 // Creates or updates one square or colour button.
 void tinzel_page_square(int index, const PageSquare* square);
 void tinzel_page_button(int index, const PageButton* button);

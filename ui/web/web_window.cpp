@@ -7,6 +7,8 @@
 #include "ui/score_fit.h"
 #include "ui/twips.h"
 #include "ui/web/page.h"
+// Written by the build from the score face.
+#include "score_advance.h"
 
 namespace tinzel::web {
 
@@ -29,13 +31,14 @@ int toRgb(ColorValue color) {
 }
 
 // The score font's size in CSS pixels for `caption` to fit inside the label at `twips`,
-// within its one-pixel frame.
+// within its one-pixel frame. The face's advance is known when the page is built, so the
+// widths are worked out, not measured: the browser need lay nothing out for them.
 double scoreFontSize(const design::TwipsRect& twips, const std::string& caption) {
     const PixelRect rect = cssPixels(twips);
     const auto cssPixelsAt = [](double points) { return points * kCssPixelsPerInch / 72.0; };
-    // The text measured is always the caption itself, already a C string.
-    const auto width = [&](std::string_view, double points) {
-        return tinzel_page_score_width(caption.c_str(), cssPixelsAt(points));
+    // The label sets its text in by half a digit (padding-left: 0.5ch).
+    const auto width = [&](std::string_view text, double points) {
+        return (static_cast<double>(text.size()) + 0.5) * kScoreAdvance * cssPixelsAt(points);
     };
     return cssPixelsAt(fitScoreFont(rect.right - rect.left - 2, caption, width));
 }
