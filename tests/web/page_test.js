@@ -203,6 +203,29 @@ describe('the page', () => {
     await context.close();
   });
 
+  // The first board takes its focus as the browser renders it, not by a focus() that would
+  // make the browser lay the page out at once: the top button must have it in the very frame
+  // in which the window first shows.
+  test('has the focus on the top button in the frame the first board shows in', async () => {
+    const context = await browser.newContext({ viewport: { width: 800, height: 500 } });
+    await context.addInitScript(() => {
+      const look = () => {
+        const shown = document.getElementById('window');
+        if (shown && !shown.hidden) {
+          window.focusInFirstFrame = document.activeElement.dataset.index ?? 'none';
+        } else {
+          requestAnimationFrame(look);
+        }
+      };
+      requestAnimationFrame(look);
+    });
+    const page = await context.newPage();
+    await page.goto(server.url);
+    await page.waitForFunction(() => window.focusInFirstFrame !== undefined);
+    assert.equal(await page.evaluate(() => window.focusInFirstFrame), '0');
+    await context.close();
+  });
+
   test('walks the buttons by Tab, tells the score in its live region, and keeps nothing', async () => {
     const firstRequest = server.requests.length;
     const { context, page, problems } = await openGame(browser, server.url);

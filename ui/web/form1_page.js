@@ -29,6 +29,8 @@ mergeInto(LibraryManager.library, {
     buttons: [],
     ended: false,
     endStatus: 0,
+    // The first board's button took the focus by autofocus (see tinzel_page_focus_button).
+    autofocused: false,
     // The window's outer width in CSS pixels, known from the design: the panel and its frame.
     frameWidth: 0,
 
@@ -360,9 +362,20 @@ mergeInto(LibraryManager.library, {
   tinzel_page_focus_button__deps: ['$Form1Page'],
   tinzel_page_focus_button: function (index) {
     const button = Form1Page.buttons[index];
-    if (button) {
-      button.focus({ preventScroll: true });
+    if (!button) {
+      return;
     }
+    // Focusing makes the browser lay the page out there and then. The first board, while
+    // nothing has the focus yet, gives it by autofocus instead: the browser focuses the
+    // button as it renders that frame, before the frame is painted, and lays it out once. A
+    // button takes autofocus only as it goes into the page, so it is put back in its place.
+    if (!Form1Page.autofocused && document.activeElement === document.body) {
+      Form1Page.autofocused = true;
+      button.autofocus = true;
+      button.parentNode.insertBefore(button, button.nextSibling);
+      return;
+    }
+    button.focus({ preventScroll: true });
   },
 
   // void tinzel_page_message(const char* text, int isError);
