@@ -165,10 +165,12 @@ void Win32Window::changeDpi(int dpi, const RECT& suggested) {
         fitScore(ScoreLabel::Wins);
         fitScore(ScoreLabel::Losses);
         SendMessageW(label2_, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_), TRUE);
+        // A button kept from an earlier round that this load has not created is hidden, and
+        // takes its place again when a load creates it.
         for (int index = 0; index < static_cast<int>(buttons_.size()); ++index) {
-            if (buttons_[static_cast<std::size_t>(index)] != nullptr) {
-                place(buttons_[static_cast<std::size_t>(index)],
-                      model_->element(ControlArray::Color, index).rect);
+            if (HWND button = colorButton(index);
+                button != nullptr && model_->exists(ControlArray::Color, index)) {
+                place(button, model_->element(ControlArray::Color, index).rect);
             }
         }
     }
