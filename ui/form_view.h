@@ -14,9 +14,9 @@ class FormView {
   public:
     virtual ~FormView() = default;
 
-    // A load has begun: make the window's controls for the design-time elements of `model`,
-    // and keep the window hidden. `model` lives until `unloaded()`; the view reads it, never
-    // changes it, and keeps no copy of its state.
+    // A load has begun: show the design-time elements of `model` on the window's controls,
+    // made now or kept from an earlier load, and keep the window hidden. `model` lives until
+    // `unloaded()`; the view reads it, never changes it, and keeps no copy of its state.
     virtual void loaded(const FormModel& model) = 0;
 
     // Element `index` of `array` was created or changed as `change` says; `before` is its
@@ -25,8 +25,9 @@ class FormView {
                                 const design::TwipsRect& before) = 0;
     virtual void captionChanged(ScoreLabel label) = 0;
 
-    // The load's controls are gone. Called from inside the click of one of its buttons: the
-    // view may free them once that click returns, as long as none is seen again.
+    // The load is over. Called from inside the click of one of its buttons: the view may
+    // free its controls once that click returns, or keep them for the next load to write
+    // over, as long as nothing of this load is seen again.
     virtual void unloaded() = 0;
 
     virtual void showWindow() = 0;
