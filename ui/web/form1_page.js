@@ -41,17 +41,30 @@ mergeInto(LibraryManager.library, {
       return `#${(0x1000000 | rgb).toString(16).slice(1)}`;
     },
 
-    // Each element's place as last written, so that a round that keeps it writes only the
-    // colour: the browser then restyles what changed and lays nothing out again.
-    places: null,
+    // What was last written on each element (its place, fill, focus ring, font size, text),
+    // so that a round writes only what it changes: the browser then restyles only that, and
+    // lays out nothing that has not moved.
+    written: null,
+    write: (element, what, value, apply) => {
+      const last = Form1Page.written.get(element);
+      if (last[what] !== value) {
+        last[what] = value;
+        apply(value);
+      }
+    },
     place: (element, [left, top, right, bottom], color) => {
+      const page = Form1Page;
       const where = `left:${left}px;top:${top}px;width:${right - left}px;height:${bottom - top}px`;
-      const fill = color === undefined ? '' : Form1Page.hex(color);
-      if (Form1Page.places.get(element) !== where) {
-        Form1Page.places.set(element, where);
-        element.style.cssText = fill ? `${where};background-color:${fill}` : where;
-      } else if (fill) {
-        element.style.backgroundColor = fill;
+      const last = page.written.get(element);
+      if (!last || last.where !== where) {
+        // A new place replaces the whole inline style, and whatever else was written in it.
+        page.written.set(element, { where });
+        element.style.cssText = where;
+      }
+      if (color !== undefined) {
+        page.write(element, 'fill', page.hex(color), (fill) => {
+          element.style.backgroundColor = fill;
+        });
       }
     },
 
@@ -63,7 +76,15 @@ mergeInto(LibraryManager.library, {
 
     // The score font as the game's fitting rule sized it; 0 keeps the style sheet's.
     setFontSize: (label, fontSize) => {
-      label.style.fontSize = fontSize > 0 ? `${fontSize}px` : '';
+      Form1Page.write(label, 'size', fontSize > 0 ? `${fontSize}px` : '', (size) => {
+        label.style.fontSize = size;
+      });
+    },
+
+    setText: (label, text) => {
+      Form1Page.write(label, 'text', text, () => {
+        label.textContent = text;
+      });
     },
 
     // A row of the board's grid, so that assistive technology can walk it cell by cell.
@@ -180,7 +201,7 @@ mergeInto(LibraryManager.library, {
       page.windowFrame = document.getElementById('window');
       page.panel = document.getElementById('Form1');
       page.dialog = document.getElementById('message');
-      page.places = new WeakMap();
+      page.written = new WeakMap();
       const windowFrame = page.windowFrame;
       const panel = page.panel;
       const dialog = page.dialog;
@@ -281,11 +302,11 @@ mergeInto(LibraryManager.library, {
       page.panel.appendChild(element);
     }
     const text = UTF8ToString(caption);
-    element.textContent = text;
+    page.place(element, page.fields(rect, 4));
+    page.setText(element, text);
     if (page.heard[label] === undefined) {
       page.heard[label] = text;
     }
-    page.place(element, page.fields(rect, 4));
     page.setFontSize(element, fontSize);
   },
 
@@ -294,7 +315,7 @@ mergeInto(LibraryManager.library, {
   tinzel_page_caption: function (label, caption, fontSize) {
     const page = Form1Page;
     const text = UTF8ToString(caption);
-    page.labels[label].textContent = text;
+    page.setText(page.labels[label], text);
     page.setFontSize(page.labels[label], fontSize);
     if (page.heard[label] !== text) {
       page.heard[label] = text;
@@ -338,7 +359,9 @@ mergeInto(LibraryManager.library, {
     page.buttonLoads[index] = page.loads;
     page.name(button, UTF8ToString(name));
     page.place(button, fields, color);
-    button.style.setProperty('--ring', page.hex(ringColor));
+    page.write(button, 'ring', page.hex(ringColor), (ring) => {
+      button.style.setProperty('--ring', ring);
+    });
     button.hidden = !visible;
   },
 
