@@ -43,6 +43,20 @@ int dpiOf(HWND window) {
     return systemDpi();
 }
 
+// Sets `window`'s text unless it has it already, and says whether it changed. A kept
+// control mostly has its text already, and every change is news to assistive tools and a
+// repaint.
+bool replaceText(HWND window, const std::wstring& text) {
+    std::wstring current(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    current.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, current.data(), static_cast<int>(current.size()))));
+    if (current == text) {
+        return false;
+    }
+    SetWindowTextW(window, text.c_str());
+    return true;
+}
+
 }  // namespace
 
 Win32Window::Win32Window(HINSTANCE instance, FormRuntime& runtime)
@@ -125,7 +139,10 @@ void Win32Window::fitScore(ScoreLabel label) {
     };
     const double points = fitScoreFont(inside.right, model_->caption(label), width);
     ReleaseDC(control, context);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(scoreFont(points)), TRUE);
+    const HFONT font = scoreFont(points);
+    if (reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)) != font) {
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
 }
 
 void Win32Window::createFonts() {
@@ -321,16 +338,7 @@ void Win32Window::createButton(int index) {
 // An owner-drawn button never shows its text, so the text is free to be what assistive
 // tools read out: the name of the button's colour.
 void Win32Window::nameButton(int index) {
-    const std::wstring name = widen(model_->accessibleName(index));
-    HWND button = colorButton(index);
-    // Renaming tells assistive tools the name changed, so a kept button's unchanged name
-    // is left alone.
-    std::wstring current(static_cast<std::size_t>(GetWindowTextLengthW(button)) + 1, L'\0');
-    current.resize(static_cast<std::size_t>(
-        GetWindowTextW(button, current.data(), static_cast<int>(current.size()))));
-    if (current != name) {
-        SetWindowTextW(button, name.c_str());
-    }
+    replaceText(colorButton(index), widen(model_->accessibleName(index)));
 }
 
 HWND Win32Window::colorButton(int index) const {
@@ -356,20 +364,19 @@ RECT Win32Window::squareRect(int index) const {
 // later one finds them kept from the round before and sets them as the design has them.
 void Win32Window::loaded(const FormModel& model) {
     model_ = &model;
+    loading_ = true;
     if (label2_ == nullptr) {
         createButton(0);
         losses_ = createLabel(design::kLosses, model.caption(ScoreLabel::Losses), true);
         label2_ = createLabel(design::kLabel2, design::kLabel2Caption, false);
         wins_ = createLabel(design::kWins, model.caption(ScoreLabel::Wins), true);
+        fitScore(ScoreLabel::Losses);
+        fitScore(ScoreLabel::Wins);
     } else {
+        // The score labels keep the last round's text until the load writes its own, or the
+        // window is shown: nothing is drawn in between.
         applyButton(0);
-        for (ScoreLabel label : {ScoreLabel::Losses, ScoreLabel::Wins}) {
-            const std::wstring caption = widen(model.caption(label));
-            SetWindowTextW(scoreLabel(label), caption.c_str());
-        }
     }
-    fitScore(ScoreLabel::Losses);
-    fitScore(ScoreLabel::Wins);
 }
 
 // A kept button takes element `index` of this load whole: place, visibility and name.
@@ -379,7 +386,15 @@ void Win32Window::applyButton(int index) {
     place(button, element.rect);
     showButton(button, element.visible);
     nameButton(index);
-    InvalidateRect(button, nullptr, FALSE);
+    repaintButton(button);
+}
+
+// While a load runs nothing is drawn, and the show repaints every control: a button is
+// repainted on its own only outside a load.
+void Win32Window::repaintButton(HWND button) const {
+    if (!loading_) {
+        InvalidateRect(button, nullptr, FALSE);
+    }
 }
 
 void Win32Window::showButton(HWND button, bool visible) {
@@ -424,7 +439,7 @@ void Win32Window::elementChanged(ControlArray array, int index, ElementChange ch
             break;
         case ElementChange::BackColor:
             nameButton(index);
-            InvalidateRect(button, nullptr, FALSE);
+            repaintButton(button);
             break;
         case ElementChange::Created:
             // A button kept from an earlier round: it takes its new place now, and is left
@@ -432,15 +447,15 @@ void Win32Window::elementChanged(ControlArray array, int index, ElementChange ch
             // a button the load shows again never goes through a hide and a show.
             place(button, element.rect);
             nameButton(index);
-            InvalidateRect(button, nullptr, FALSE);
+            repaintButton(button);
             break;
     }
 }
 
 void Win32Window::captionChanged(ScoreLabel label) {
-    const std::wstring wide = widen(model_->caption(label));
-    SetWindowTextW(scoreLabel(label), wide.c_str());
-    fitScore(label);
+    if (replaceText(scoreLabel(label), widen(model_->caption(label)))) {
+        fitScore(label);
+    }
 }
 
 void Win32Window::unloaded() {
@@ -459,6 +474,9 @@ void Win32Window::showWindow() {
                                    model_->element(ControlArray::Color, index).visible);
         }
     }
+    for (ScoreLabel label : {ScoreLabel::Losses, ScoreLabel::Wins}) {
+        captionChanged(label);
+    }
     // Where a button and a label overlap, the button is drawn over the label: the labels go
     // under every button, which keep their order for Tab. A new button went under them.
     if (buttonMade_) {
@@ -468,6 +486,7 @@ void Win32Window::showWindow() {
         buttonMade_ = false;
     }
     // Nothing was painted while the load ran: the whole new round appears at once.
+    loading_ = false;
     SendMessageW(frame_, WM_SETREDRAW, TRUE, 0);
     ShowWindow(frame_, SW_SHOW);
     RedrawWindow(frame_, nullptr, nullptr,

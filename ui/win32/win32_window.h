@@ -81,6 +81,7 @@ class Win32Window final : public FormView {
     void createButton(int index);
     void applyButton(int index);
     static void showButton(HWND button, bool visible);
+    void repaintButton(HWND button) const;
     void nameButton(int index);
     int buttonIndexOf(HWND control) const;
     RECT pixels(const design::TwipsRect& twips) const;
@@ -109,6 +110,8 @@ class Win32Window final : public FormView {
     HWND losses_ = nullptr;
     HWND label2_ = nullptr;
     std::vector<HWND> buttons_;
+    // From a load's start to the show.
+    bool loading_ = false;
     // A button was made since the window was last shown, below the labels.
     bool buttonMade_ = false;
 };
