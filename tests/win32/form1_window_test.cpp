@@ -1,7 +1,8 @@
 // What only the Windows window can get wrong, driven with real window messages: its controls'
 // ids and texts, the layout at the screen's DPI and after a DPI change, Tab, the controls kept
-// from round to round, a long run, the icons and a window that cannot be made. What the player does
-// and sees is in the scenarios (tests/win32/scenario_test.cpp).
+// from round to round and drawn only once a round is whole, a long run, the icons and a window
+// that cannot be made. What the player does and sees is in the scenarios
+// (tests/win32/scenario_test.cpp).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -259,6 +260,62 @@ TEST(Win32Window, RoundsKeepTheFourteenChildWindowsAndTheWindowInPlace) {
     RECT after;
     GetWindowRect(window.frame(), &after);
     EXPECT_TRUE(EqualRect(&before, &after));
+}
+
+// Every message by which the window or one of its controls draws itself, with whether the
+// round was on screen whole when it came: a label draws its new text, and a button its new
+// colour, the moment it is set, unless the window holds them back.
+class DrawingWatch {
+  public:
+    explicit DrawingWatch(const Win32Window& window) {
+        window_ = &window;
+        midRound_.clear();
+        whole_ = 0;
+        hook_ =
+            SetWindowsHookExW(WH_CALLWNDPROC, &DrawingWatch::notice, nullptr, GetCurrentThreadId());
+    }
+    ~DrawingWatch() { UnhookWindowsHookEx(hook_); }
+    DrawingWatch(const DrawingWatch&) = delete;
+    DrawingWatch& operator=(const DrawingWatch&) = delete;
+
+    // The drawing messages that came between a round's unload and its successor's show.
+    const std::vector<UINT>& midRound() const { return midRound_; }
+    int whole() const { return whole_; }
+
+  private:
+    static LRESULT CALLBACK notice(int code, WPARAM wParam, LPARAM lParam) {
+        const auto& sent = *reinterpret_cast<const CWPSTRUCT*>(lParam);
+        const HWND frame = window_->frame();
+        const bool drawing = sent.message == WM_PAINT || sent.message == WM_NCPAINT ||
+                             sent.message == WM_ERASEBKGND || sent.message == WM_DRAWITEM ||
+                             sent.message == WM_CTLCOLORSTATIC || sent.message == WM_CTLCOLORBTN;
+        if (code == HC_ACTION && drawing && (sent.hwnd == frame || GetParent(sent.hwnd) == frame)) {
+            if (testing::Win32WindowPeer(*window_).roundShown()) {
+                ++whole_;
+            } else {
+                midRound_.push_back(sent.message);
+            }
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline const Win32Window* window_ = nullptr;
+    static inline std::vector<UINT> midRound_;
+    static inline int whole_ = 0;
+    HHOOK hook_;
+};
+
+// The new scores, the buttons' new colours and places, the new board: none of them is drawn
+// over what is left of the round before. The whole new round is drawn once it is shown.
+TEST(Win32Window, ARoundIsDrawnOnlyOnceItIsShownWhole) {
+    RunningGame running;
+    const DrawingWatch watch(running.window);
+    std::mt19937 choices(7);
+    for (int round = 0; round < 20; ++round) {
+        playRound(running.window, running.game, choices);
+    }
+    EXPECT_EQ(watch.midRound(), std::vector<UINT>{}) << "message numbers drawn mid-round";
+    EXPECT_GE(watch.whole(), 20 * 12) << "each round's window, buttons and labels drawn";
 }
 
 // A thousand rounds set the window's controls a thousand times; nothing may pile up.

@@ -1,5 +1,6 @@
 #include "ui/win32/win32_window.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -43,18 +44,13 @@ int dpiOf(HWND window) {
     return systemDpi();
 }
 
-// Sets `window`'s text unless it has it already, and says whether it changed. A kept
-// control mostly has its text already, and every change is news to assistive tools and a
-// repaint.
-bool replaceText(HWND window, const std::wstring& text) {
+// A kept control mostly has its text already, and every change is news to assistive tools:
+// a text is set only when it differs from this.
+std::wstring textOf(HWND window) {
     std::wstring current(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     current.resize(static_cast<std::size_t>(
         GetWindowTextW(window, current.data(), static_cast<int>(current.size()))));
-    if (current == text) {
-        return false;
-    }
-    SetWindowTextW(window, text.c_str());
-    return true;
+    return current;
 }
 
 }  // namespace
@@ -128,7 +124,9 @@ void Win32Window::fitScore(ScoreLabel label) {
     HWND control = scoreLabel(label);
     RECT inside;
     GetClientRect(control, &inside);
-    HDC context = GetDC(control);
+    // Measured off screen: a label's own context would have the system work out what of it
+    // is visible, and the widths are the same.
+    HDC context = CreateCompatibleDC(nullptr);
     const auto width = [&](std::string_view text, double points) {
         const HGDIOBJ previous = SelectObject(context, scoreFont(points));
         const std::wstring wide = widen(text);
@@ -138,10 +136,10 @@ void Win32Window::fitScore(ScoreLabel label) {
         return static_cast<double>(extent.cx);
     };
     const double points = fitScoreFont(inside.right, model_->caption(label), width);
-    ReleaseDC(control, context);
+    DeleteDC(context);
     const HFONT font = scoreFont(points);
     if (reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)) != font) {
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), loading_ ? FALSE : TRUE);
     }
 }
 
@@ -280,8 +278,14 @@ void Win32Window::place(HWND control, const design::TwipsRect& twips) const {
     MapWindowPoints(nullptr, frame_, reinterpret_cast<POINT*>(&now), 2);
     if (EqualRect(&now, &area) == FALSE) {
         SetWindowPos(control, nullptr, area.left, area.top, area.right - area.left,
-                     area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
+                     area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE | quietly());
     }
+}
+
+// While a load runs, a control moved, shown or hidden leaves the screen as it is: the show
+// draws the whole window.
+UINT Win32Window::quietly() const {
+    return loading_ ? SWP_NOREDRAW | SWP_NOCOPYBITS | SWP_DEFERERASE : 0;
 }
 
 HWND Win32Window::createLabel(const design::TwipsRect& twips, std::string_view caption,
@@ -304,9 +308,8 @@ void Win32Window::createButton(int index) {
     const Element& element = model_->element(ControlArray::Color, index);
     const RECT area = pixels(element.rect);
     HWND button = CreateWindowExW(
-        0, L"BUTTON", L"",
-        WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | BS_OWNERDRAW | (element.visible ? WS_VISIBLE : 0),
-        area.left, area.top, area.right - area.left, area.bottom - area.top, frame_,
+        0, L"BUTTON", L"", WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | BS_OWNERDRAW, area.left,
+        area.top, area.right - area.left, area.bottom - area.top, frame_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstButtonId + index)), instance_, nullptr);
     if (button == nullptr) {
         fail("Cannot create " + describe(ControlArray::Color, index));
@@ -328,17 +331,24 @@ void Win32Window::createButton(int index) {
                     break;
                 }
             }
-            SetWindowPos(button, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            SetWindowPos(button, above, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | quietly());
             break;
         }
     }
+    showButton(button, element.visible);
     nameButton(index);
 }
 
 // An owner-drawn button never shows its text, so the text is free to be what assistive
 // tools read out: the name of the button's colour.
 void Win32Window::nameButton(int index) {
-    replaceText(colorButton(index), widen(model_->accessibleName(index)));
+    HWND button = colorButton(index);
+    const std::wstring name = widen(model_->accessibleName(index));
+    // Past the button's own handling, which would draw the button at once.
+    if (textOf(button) != name) {
+        DefWindowProcW(button, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    }
 }
 
 HWND Win32Window::colorButton(int index) const {
@@ -360,8 +370,9 @@ RECT Win32Window::squareRect(int index) const {
     return pixels(model_->element(ControlArray::Square, index).rect);
 }
 
-// The window as it loads. The first load makes the controls in the design's order; every
-// later one finds them kept from the round before and sets them as the design has them.
+// The window as it loads. The first load makes the design's controls in its order; every
+// later one finds them kept from the round before, and the show sets them as this load has
+// them.
 void Win32Window::loaded(const FormModel& model) {
     model_ = &model;
     loading_ = true;
@@ -372,17 +383,29 @@ void Win32Window::loaded(const FormModel& model) {
         wins_ = createLabel(design::kWins, model.caption(ScoreLabel::Wins), true);
         fitScore(ScoreLabel::Losses);
         fitScore(ScoreLabel::Wins);
-    } else {
-        // The score labels keep the last round's text until the load writes its own, or the
-        // window is shown: nothing is drawn in between.
-        applyButton(0);
     }
 }
 
-// A kept button takes element `index` of this load whole: place, visibility and name.
+// Button `index` takes its element of this load whole: place, visibility and name. A hidden
+// button is one nobody can see, click or tab to, so its window is made only when it is
+// first shown, in its place. A button of an earlier round that this load has not made is
+// hidden.
 void Win32Window::applyButton(int index) {
     HWND button = colorButton(index);
+    const bool exists = model_->exists(ControlArray::Color, index);
+    if (!exists) {
+        if (button != nullptr) {
+            showButton(button, false);
+        }
+        return;
+    }
     const Element& element = model_->element(ControlArray::Color, index);
+    if (button == nullptr) {
+        if (element.visible) {
+            createButton(index);
+        }
+        return;
+    }
     place(button, element.rect);
     showButton(button, element.visible);
     nameButton(index);
@@ -397,10 +420,12 @@ void Win32Window::repaintButton(HWND button) const {
     }
 }
 
-void Win32Window::showButton(HWND button, bool visible) {
+void Win32Window::showButton(HWND button, bool visible) const {
     const bool shown = (GetWindowLongW(button, GWL_STYLE) & WS_VISIBLE) != 0;
     if (shown != visible) {
-        ShowWindow(button, visible ? SW_SHOWNA : SW_HIDE);
+        SetWindowPos(button, nullptr, 0, 0, 0, 0,
+                     (visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW) | SWP_NOMOVE | SWP_NOSIZE |
+                         SWP_NOZORDER | SWP_NOACTIVATE | quietly());
     }
 }
 
@@ -409,93 +434,78 @@ void Win32Window::invalidate(const design::TwipsRect& twips) {
     InvalidateRect(frame_, &area, FALSE);
 }
 
-void Win32Window::elementChanged(ControlArray array, int index, ElementChange change,
+void Win32Window::elementChanged(ControlArray array, int index, ElementChange /*change*/,
                                  const design::TwipsRect& before) {
     if (array == ControlArray::Square) {
-        // The board is painted by the window. While a load runs the window does not redraw
-        // (and so does not count as visible), and is painted whole when shown.
-        if (IsWindowVisible(frame_)) {
+        // The board is painted by the window, whole when a load is shown.
+        if (!loading_ && IsWindowVisible(frame_)) {
             invalidate(before);
             invalidate(model_->element(array, index).rect);
         }
         return;
     }
-    // A hidden button is one nobody can see, click or tab to, so its window is made only
-    // when it is first shown, in its place: one call instead of a create, a move and a show.
-    HWND button = colorButton(index);
-    const Element& element = model_->element(array, index);
-    if (button == nullptr) {
-        if (change == ElementChange::Visibility && element.visible) {
-            createButton(index);
-        }
-        return;
-    }
-    switch (change) {
-        case ElementChange::Moved:
-            place(button, element.rect);
-            break;
-        case ElementChange::Visibility:
-            showButton(button, element.visible);
-            break;
-        case ElementChange::BackColor:
-            nameButton(index);
-            repaintButton(button);
-            break;
-        case ElementChange::Created:
-            // A button kept from an earlier round: it takes its new place now, and is left
-            // shown or hidden as it is until the load says or the window is shown, so that
-            // a button the load shows again never goes through a hide and a show.
-            place(button, element.rect);
-            nameButton(index);
-            repaintButton(button);
-            break;
+    // A load makes a run-time button where Color(0) is and then moves it, colours it and
+    // shows it: a kept button takes only where the load leaves it, at the show.
+    if (!loading_) {
+        applyButton(index);
     }
 }
 
 void Win32Window::captionChanged(ScoreLabel label) {
-    if (replaceText(scoreLabel(label), widen(model_->caption(label)))) {
-        fitScore(label);
+    if (!loading_) {
+        applyCaption(label);
     }
+}
+
+// A label draws its new text at once when it is set; while a load runs the text is set
+// under it, and the show draws it with the rest.
+void Win32Window::applyCaption(ScoreLabel label) {
+    HWND control = scoreLabel(label);
+    const std::wstring caption = widen(model_->caption(label));
+    if (textOf(control) == caption) {
+        return;
+    }
+    if (loading_) {
+        DefWindowProcW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(caption.c_str()));
+    } else {
+        SetWindowTextW(control, caption.c_str());
+    }
+    fitScore(label);
 }
 
 void Win32Window::unloaded() {
     // Nothing is drawn from here until the next round is shown, so the old round is never
-    // seen again although its controls stay: the next load sets each one it has, and the
-    // show hides the rest.
-    SendMessageW(frame_, WM_SETREDRAW, FALSE, 0);
+    // seen again although its controls stay: the show sets each one as the new load has it.
     model_ = nullptr;
 }
 
 void Win32Window::showWindow() {
-    // A button of an earlier round that this load has not shown is hidden.
-    for (int index = 0; index < static_cast<int>(buttons_.size()); ++index) {
-        if (HWND button = colorButton(index)) {
-            showButton(button, model_->exists(ControlArray::Color, index) &&
-                                   model_->element(ControlArray::Color, index).visible);
-        }
+    const int buttons =
+        std::max(static_cast<int>(buttons_.size()), model_->lastIndex(ControlArray::Color) + 1);
+    for (int index = 0; index < buttons; ++index) {
+        applyButton(index);
     }
     for (ScoreLabel label : {ScoreLabel::Losses, ScoreLabel::Wins}) {
-        captionChanged(label);
+        applyCaption(label);
     }
     // Where a button and a label overlap, the button is drawn over the label: the labels go
     // under every button, which keep their order for Tab. A new button went under them.
     if (buttonMade_) {
         for (HWND label : {label2_, losses_, wins_}) {
-            SetWindowPos(label, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            SetWindowPos(label, HWND_BOTTOM, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | quietly());
         }
         buttonMade_ = false;
     }
     // Nothing was painted while the load ran: the whole new round appears at once.
     loading_ = false;
-    SendMessageW(frame_, WM_SETREDRAW, TRUE, 0);
     ShowWindow(frame_, SW_SHOW);
+    // Drawn before anything else is, such as the focus the runtime gives a button next.
     RedrawWindow(frame_, nullptr, nullptr,
-                 RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+                 RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void Win32Window::hideWindow() {
-    // A window that does not redraw does not count as visible, and hiding it would do nothing.
-    SendMessageW(frame_, WM_SETREDRAW, TRUE, 0);
     ShowWindow(frame_, SW_HIDE);
 }
 

@@ -74,13 +74,15 @@ class Win32Window final : public FormView {
     HFONT scoreFont(double points);
     static void deleteFonts(std::map<int, HFONT>& fonts);
     void fitScore(ScoreLabel label);
+    void applyCaption(ScoreLabel label);
     void fitClientArea();
     // The window went to a screen of another DPI: everything is laid out again at the new one.
     void changeDpi(int dpi, const RECT& suggested);
     HWND createLabel(const design::TwipsRect& twips, std::string_view caption, bool bordered);
     void createButton(int index);
     void applyButton(int index);
-    static void showButton(HWND button, bool visible);
+    void showButton(HWND button, bool visible) const;
+    UINT quietly() const;
     void repaintButton(HWND button) const;
     void nameButton(int index);
     int buttonIndexOf(HWND control) const;
@@ -110,7 +112,7 @@ class Win32Window final : public FormView {
     HWND losses_ = nullptr;
     HWND label2_ = nullptr;
     std::vector<HWND> buttons_;
-    // From a load's start to the show.
+    // From a load's start to the show, in which nothing of the window is drawn.
     bool loading_ = false;
     // A button was made since the window was last shown, below the labels.
     bool buttonMade_ = false;
