@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "ui/score_fit.h"
 
@@ -66,10 +67,7 @@ void Form1Controls::load(const FormModel& model) {
     model_ = &model;
     loading_ = true;
     if (label2_ != nullptr) {
-        // The score labels keep the last round's text until the load writes its own, or the
-        // load finishes: nothing is painted in between.
-        applyColorButton(0);
-        return;
+        return;  // kept from the round before: finishLoad() sets them as this load has them
     }
     // Made in the design's order. Buttons are made after labels later on, so the one made
     // here is raised to keep every button above every label it overlaps.
@@ -88,14 +86,25 @@ void Form1Controls::unload() {
     model_ = nullptr;
 }
 
+// A load makes a run-time button where Color(0) is and then moves, colours and shows it: a
+// kept control takes only what the load leaves it with. A button of an earlier round that
+// this load has not made is hidden.
 void Form1Controls::finishLoad() {
     for (ScoreLabel label : {ScoreLabel::Losses, ScoreLabel::Wins}) {
-        captionChanged(label);
+        applyCaption(label);
     }
-    for (int index = 0; index < static_cast<int>(buttons_.size()); ++index) {
-        if (ColorButton* button = colorButton(index)) {
-            button->setVisible(model_->exists(ControlArray::Color, index) &&
-                               model_->element(ControlArray::Color, index).visible);
+    const int buttons =
+        std::max(static_cast<int>(buttons_.size()), model_->lastIndex(ControlArray::Color) + 1);
+    for (int index = 0; index < buttons; ++index) {
+        ColorButton* button = colorButton(index);
+        if (!model_->exists(ControlArray::Color, index)) {
+            if (button != nullptr) {
+                button->hide();
+            }
+        } else if (button == nullptr) {
+            createColorButton(index);
+        } else {
+            applyColorButton(index);
         }
     }
     loading_ = false;
@@ -130,17 +139,15 @@ void Form1Controls::createColorButton(int index) {
     applyColorButton(index);
 }
 
-// A button takes its element of this load whole. One kept from an earlier round is left
-// shown or hidden as it is until the load says (or it finishes), so that a button the load
-// shows again is never hidden in between.
+// A button takes its element of this load whole.
 void Form1Controls::applyColorButton(int index) {
     ColorButton* button = colorButton(index);
     const Element& element = model_->element(ControlArray::Color, index);
     button->setFillColor(element.backColor);
     nameColorButton(index);
     button->setGeometry(pixels(element.rect));
-    if (!button->isVisibleTo(this) && element.visible) {
-        button->show();
+    if (button->isVisibleTo(this) != element.visible) {
+        button->setVisible(element.visible);
     }
 }
 
@@ -168,30 +175,16 @@ void Form1Controls::elementChanged(ControlArray array, int index, ElementChange 
         updateSquare(index, before);
         return;
     }
-    if (change == ElementChange::Created) {
-        if (colorButton(index) == nullptr) {
+    if (loading_) {
+        return;  // finishLoad() sets every button as the load leaves it
+    }
+    if (colorButton(index) == nullptr) {
+        if (change == ElementChange::Created) {
             createColorButton(index);
-        } else {
-            applyColorButton(index);
         }
         return;
     }
-    ColorButton* button = colorButton(index);
-    const Element& element = model_->element(array, index);
-    switch (change) {
-        case ElementChange::Moved:
-            button->setGeometry(pixels(element.rect));
-            break;
-        case ElementChange::Visibility:
-            button->setVisible(element.visible);
-            break;
-        case ElementChange::BackColor:
-            button->setFillColor(element.backColor);
-            nameColorButton(index);
-            break;
-        case ElementChange::Created:
-            break;
-    }
+    applyColorButton(index);
 }
 
 // Squares are drawn here, so a change repaints where the square was and where it is now.
@@ -204,6 +197,12 @@ void Form1Controls::updateSquare(int index, const design::TwipsRect& before) {
 }
 
 void Form1Controls::captionChanged(ScoreLabel label) {
+    if (!loading_) {
+        applyCaption(label);
+    }
+}
+
+void Form1Controls::applyCaption(ScoreLabel label) {
     QLabel* target = scoreLabel(label);
     const QString caption = toQString(model_->caption(label));
     if (target->text() != caption) {

@@ -31,8 +31,8 @@ class Form1Controls : public QWidget {
     // is painted until `finishLoad()`.
     void load(const FormModel& model);
     void unload();
-    // The load is complete: a button of an earlier round that it has not shown is hidden,
-    // and the whole window is painted anew.
+    // The load is complete: each control takes what the load left it with, a button of an
+    // earlier round that it has not made is hidden, and the whole window is painted anew.
     void finishLoad();
 
     // Colour button `index`, or null if it does not exist.
@@ -63,6 +63,7 @@ class Form1Controls : public QWidget {
     void createColorButton(int index);
     void applyColorButton(int index);
     void nameColorButton(int index);
+    void applyCaption(ScoreLabel label);
     void updateSquare(int index, const design::TwipsRect& before);
     void stepFocus(int fromIndex, int step);
 
