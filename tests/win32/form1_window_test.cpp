@@ -18,6 +18,7 @@
 #include "game/palette.h"
 #include "tests/ten_color.h"
 #include "tests/win32/message_pump.h"
+#include "tests/win32/mouse_input.h"
 #include "tests/win32/round_loop.h"
 #include "tests/win32/win32_window_peer.h"
 #include "ui/form_runtime.h"
@@ -341,6 +342,37 @@ TEST(Win32Window, AThousandRoundsLeaveTheWindowsObjectsAndMemoryFlat) {
     EXPECT_LE(after.userObjects, before.userObjects);
     EXPECT_LT(after.workingSetBytes, before.workingSetBytes + 1024 * 1024);
     EXPECT_EQ(running.game.state().winCount + running.game.state().lossCount, 1020);
+}
+
+// The button as the player sees it under the pointer: held down, and holding the mouse.
+struct Press {
+    bool pushed;
+    bool captured;
+};
+
+Press pressOn(HWND button) {
+    return {(SendMessageW(button, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0, GetCapture() == button};
+}
+
+// A player who answers with the same button twice running clicks it again within the
+// double-click time: that press looks and acts as the first did, and answers its round.
+TEST(Win32Window, ASecondQuickClickOnAButtonIsAPressLikeTheFirst) {
+    RunningGame running;
+    HWND button = testing::Win32WindowPeer(running.window).colorButton(running.wrongColor());
+    RECT area;
+    GetClientRect(button, &area);
+    const POINT centre{area.right / 2, area.bottom / 2};
+    for (int click = 1; click <= 2; ++click) {
+        testing::leftButtonAt(button, centre, {MOUSEEVENTF_LEFTDOWN});
+        pumpPending(&running.window);
+        const Press pressed = pressOn(button);
+        EXPECT_TRUE(pressed.pushed) << "click " << click;
+        EXPECT_TRUE(pressed.captured) << "click " << click;
+        const int played = running.roundsPlayed();
+        testing::leftButtonAt(button, centre, {MOUSEEVENTF_LEFTUP});
+        pumpUntil(&running.window, [&] { return running.roundsPlayed() != played; });
+        EXPECT_EQ(running.roundsPlayed(), played + 1) << "click " << click;
+    }
 }
 
 // What a screen reader says of each colour button: its colour's name. Windows' accessibility

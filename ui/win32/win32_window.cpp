@@ -53,6 +53,18 @@ std::wstring textOf(HWND window) {
     return current;
 }
 
+// The button class's own procedure, to which a colour button hands on its messages.
+WNDPROC buttonClassProcedure = nullptr;
+
+// The button class turns a second click that comes within the double-click time into a double
+// click, and an owner-drawn button answers that with a notification of its own alone: no
+// press, no capture, no click. A player who answers with the same button twice running means
+// two clicks, so the second is handed on as the press it is and looks and acts as the first.
+LRESULT CALLBACK colorButtonProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallWindowProcW(buttonClassProcedure, button,
+                           message == WM_LBUTTONDBLCLK ? WM_LBUTTONDOWN : message, wParam, lParam);
+}
+
 }  // namespace
 
 Win32Window::Win32Window(HINSTANCE instance, FormRuntime& runtime)
@@ -314,6 +326,8 @@ void Win32Window::createButton(int index) {
     if (button == nullptr) {
         fail("Cannot create " + describe(ControlArray::Color, index));
     }
+    buttonClassProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&colorButtonProcedure)));
     if (buttons_.size() <= static_cast<std::size_t>(index)) {
         buttons_.resize(static_cast<std::size_t>(index) + 1, nullptr);
     }
