@@ -1,6 +1,6 @@
-// The player scenarios' verbs on the real Qt window, offscreen: input delivered through
-// QApplication as the platform would deliver it, and what the player reads taken from the
-// window's pixels and widgets.
+// The player scenarios' verbs on the real Qt window, offscreen: the mouse as the window system
+// hands it to Qt's window (QTest's QWindow events), keys sent to the focus, and what the player
+// reads taken from the window's pixels and widgets.
 #pragma once
 
 #include <QWidget>
@@ -22,6 +22,7 @@ class QtPlayerDriver final : public PlayerDriver {
     void run(const std::function<bool()>& step) override;
 
     void clickAt(TwipsPoint place) override;
+    void doubleClickAt(TwipsPoint place) override;
     void clickOk() override;
     void keyDown(Key key, bool repeat) override;
     void keyUp(Key key) override;

@@ -69,10 +69,15 @@ class PlayerDriver {
     // returns false. Steps post the player's input rather than wait for its effects.
     virtual void run(const std::function<bool()>& step) = 0;
 
-    // The player's input, posted as the toolkit would deliver it: a click at a place of the
-    // window's client area, whatever is there taking it.
+    // The player's input, through the way the system delivers a mouse's: a click at a place
+    // of the window's client area, whatever is there taking it. Clicks come at a quick
+    // player's pace, so two on the same spot fall within the system's double-click time, as
+    // they do when a player answers with the same button twice running.
     virtual void clickAt(TwipsPoint place) = 0;
+    // Two clicks there at once, inside the double-click time: a double click proper.
+    virtual void doubleClickAt(TwipsPoint place) = 0;
     void clickButton(int index) { clickAt(buttonCentre(index)); }
+    void doubleClickButton(int index) { doubleClickAt(buttonCentre(index)); }
     void clickSquare(int index) { clickAt(squareCentre(index)); }
     void clickLabel(ScoreLabel label) { clickAt(labelCentre(label)); }
     void clickPanel() { clickAt(bareSpot()); }

@@ -153,6 +153,14 @@ class Play {
         return std::stoi(which);
     }
 
+    // The count a score label shows after its word.
+    int count(ScoreLabel label) {
+        const std::string shown = driver_.caption(label);
+        const std::size_t digits = shown.find_first_of("0123456789");
+        check(digits != std::string::npos, "a score label says \"" + shown + "\"");
+        return std::stoi(shown.substr(digits));
+    }
+
     void seeBoard() {
         const BoardColours shown = driver_.boardColours();
         check(shown.squares.size() == 100,
@@ -210,6 +218,10 @@ class Play {
         } else if (is("see caption", 2)) {
             const std::string shown = driver_.caption(labelNamed(argument(2)));
             check(shown == argument(1), argument(2) + " says \"" + shown + "\"");
+        } else if (is("see answers", 1)) {
+            const int answers = count(ScoreLabel::Wins) + count(ScoreLabel::Losses);
+            check(answers == std::stoi(argument(1)),
+                  "the scores count " + std::to_string(answers) + " answers");
         } else if (is("see whole caption", 1)) {
             const CaptionInk ink = driver_.captionInk(labelNamed(argument(1)));
             check(ink.fits, argument(1) + "'s text does not fit: " + ink.detail);
@@ -233,6 +245,9 @@ class Play {
         } else if (is("click button", 1)) {
             answered_ = button(argument(1));
             driver_.clickButton(answered_);
+        } else if (is("double click button", 1)) {
+            answered_ = button(argument(1));
+            driver_.doubleClickButton(answered_);
         } else if (is("click square", 1)) {
             driver_.clickSquare(std::stoi(argument(1)));
         } else if (is("click label", 1)) {

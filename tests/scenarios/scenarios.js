@@ -115,6 +115,11 @@ async function play(scenario, driver) {
       const shown = await driver.caption(label);
       check(shown === text, `${label} says "${shown}"`);
     },
+    'see answers': async (count) => {
+      const counted = async (label) => Number((await driver.caption(label)).match(/\d+/)?.[0]);
+      const answers = (await counted('Wins')) + (await counted('Losses'));
+      check(answers === Number(count), `the scores count ${answers} answers`);
+    },
     'see whole caption': async (label) => {
       const { fits, detail } = await driver.captionInk(label);
       check(fits, `${label}'s text does not fit: ${detail}`);
@@ -135,6 +140,10 @@ async function play(scenario, driver) {
     'click button': async (which) => {
       answered = await button(which);
       await driver.clickButton(answered);
+    },
+    'double click button': async (which) => {
+      answered = await button(which);
+      await driver.doubleClickButton(answered);
     },
     'click square': (index) => driver.clickSquare(Number(index)),
     'click label': (label) => driver.clickLabel(label),

@@ -5,6 +5,8 @@
 const { pixelsAt } = require('./browser.js');
 
 const keys = { Space: ' ', Enter: 'Enter', Up: 'ArrowUp', Down: 'ArrowDown' };
+// The desktops' usual double-click time, in milliseconds.
+const doubleClickTime = 500;
 
 // Places in the design's twips: the controls' centres and a spot of bare panel.
 const design = { width: 7770, height: 4425 };
@@ -59,14 +61,29 @@ class PageDriver {
     };
   }
 
-  async clickAt(twips) {
+  // Clicks as the system's mouse makes them: the browser is told which click of a run each
+  // one is, and a click on the spot of the one before, within the double-click time, is the
+  // next of its run (the browser then fires a double click as well).
+  async clickAt(twips, clicks = 1) {
     const { x, y } = await this.at(twips);
-    await this.page.mouse.click(x, y);
+    await this.page.mouse.move(x, y);
+    for (let click = 0; click < clicks; ++click) {
+      const last = this.lastClick;
+      const again = last?.x === x && last?.y === y && Date.now() - last.time < doubleClickTime;
+      const clickCount = again ? last.clickCount + 1 : 1;
+      await this.page.mouse.down({ clickCount });
+      await this.page.mouse.up({ clickCount });
+      this.lastClick = { x, y, clickCount, time: Date.now() };
+    }
     await this.settle();
   }
 
   clickButton(index) {
     return this.clickAt(buttonCentre(index));
+  }
+
+  doubleClickButton(index) {
+    return this.clickAt(buttonCentre(index), 2);
   }
 
   clickSquare(index) {

@@ -5,6 +5,7 @@
 
 #include "game/form1_module.h"
 #include "tests/failing_load.h"
+#include "tests/win32/mouse_input.h"
 #include "ui/twips.h"
 
 namespace tinzel::testing {
@@ -55,13 +56,6 @@ LPARAM keyFlags(WPARAM key, bool up, bool repeat) {
         flags |= 1 << 30;
     }
     return flags;
-}
-
-// A press and release of the left button at `point` of `window`'s client area.
-void postClick(HWND window, POINT point) {
-    const LPARAM place = MAKELPARAM(point.x, point.y);
-    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, place);
-    PostMessageW(window, WM_LBUTTONUP, 0, place);
 }
 
 HWND openMessage() {
@@ -201,15 +195,13 @@ POINT Win32PlayerDriver::pixelsOf(TwipsPoint point) const {
     return {twipsToPixels(point.x, window_->dpi()), twipsToPixels(point.y, window_->dpi())};
 }
 
-// Whatever is at that point of the window takes the click: a button drawn over a label
-// takes it where they overlap.
+// Steps run a timer tick apart, well inside the double-click time.
 void Win32PlayerDriver::clickAt(TwipsPoint place) {
-    HWND frame = window_->frame();
-    POINT point = pixelsOf(place);
-    HWND target = ChildWindowFromPointEx(frame, point, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
-    target = target != nullptr ? target : frame;
-    MapWindowPoints(frame, target, &point, 1);
-    postClick(target, point);
+    leftClicks(window_->frame(), pixelsOf(place), 1);
+}
+
+void Win32PlayerDriver::doubleClickAt(TwipsPoint place) {
+    leftClicks(window_->frame(), pixelsOf(place), 2);
 }
 
 void Win32PlayerDriver::clickOk() {
@@ -217,11 +209,13 @@ void Win32PlayerDriver::clickOk() {
         HWND ok = GetDlgItem(box, IDOK);
         RECT area;
         GetClientRect(ok, &area);
-        postClick(ok, {area.right / 2, area.bottom / 2});
+        leftClicks(ok, {area.right / 2, area.bottom / 2}, 1);
     }
 }
 
-// The keyboard sends to whatever holds the focus.
+// The keyboard sends to whatever holds the focus. Keys are posted there rather than sent
+// through the input queue: Wine takes its key state from the X server's whenever the focus
+// moves (as a message box opens), and X never saw a key that SendInput holds down.
 void Win32PlayerDriver::keyDown(Key key, bool repeat) {
     const WPARAM code = virtualKey(key);
     PostMessageW(GetFocus(), WM_KEYDOWN, code, keyFlags(code, false, repeat));

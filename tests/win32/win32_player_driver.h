@@ -1,6 +1,6 @@
-// The player scenarios' verbs on the real Windows window, under Wine: the player's input
-// posted as window messages, as the system would deliver it, and what the player reads taken
-// from the screen's pixels and the windows' texts.
+// The player scenarios' verbs on the real Windows window, under Wine: the mouse through the
+// system's input queue (SendInput) and the keys posted to the focus, and what the player reads
+// taken from the screen's pixels and the windows' texts.
 #pragma once
 
 #include <memory>
@@ -21,6 +21,7 @@ class Win32PlayerDriver final : public PlayerDriver {
     void run(const std::function<bool()>& step) override;
 
     void clickAt(TwipsPoint place) override;
+    void doubleClickAt(TwipsPoint place) override;
     void clickOk() override;
     void keyDown(Key key, bool repeat) override;
     void keyUp(Key key) override;
