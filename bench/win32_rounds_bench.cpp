@@ -10,10 +10,7 @@
 
 namespace {
 
-using tinzel::ControlArray;
-using tinzel::ElementChange;
 using tinzel::FormModel;
-using tinzel::ScoreLabel;
 
 LARGE_INTEGER now() {
     LARGE_INTEGER counter;
@@ -36,9 +33,8 @@ double at(std::vector<double> values, double fraction) {
 }
 
 // What the window does in a round, by kind.
-enum Part { Destroy, Create, Place, Show, Colour, kParts };
-constexpr std::array<const char*, kParts> kPartNames = {"destroy", "create", "place", "show",
-                                                        "colour"};
+enum Part { Unload, Render, Show, kParts };
+constexpr std::array<const char*, kParts> kPartNames = {"unload", "render", "show"};
 
 // Passes every call on to the real window, timing each by the part of the round it is.
 class TimingView final : public tinzel::FormView {
@@ -47,22 +43,11 @@ class TimingView final : public tinzel::FormView {
 
     std::array<double, kParts> spent{};
 
-    void loaded(const FormModel& model) override {
-        timed(Create, [&] { window_.loaded(model); });
-    }
-    void elementChanged(ControlArray array, int index, ElementChange change,
-                        const tinzel::design::TwipsRect& before) override {
-        const Part part = change == ElementChange::Created      ? Create
-                          : change == ElementChange::Moved      ? Place
-                          : change == ElementChange::Visibility ? Show
-                                                                : Colour;
-        timed(part, [&] { window_.elementChanged(array, index, change, before); });
-    }
-    void captionChanged(ScoreLabel label) override {
-        timed(Colour, [&] { window_.captionChanged(label); });
+    void render(const FormModel& model, const tinzel::FormChanges& changes) override {
+        timed(Render, [&] { window_.render(model, changes); });
     }
     void unloaded() override {
-        timed(Destroy, [&] { window_.unloaded(); });
+        timed(Unload, [&] { window_.unloaded(); });
     }
     void showWindow() override {
         timed(Show, [&] { window_.showWindow(); });

@@ -93,9 +93,10 @@ TEST(FormModel, ButtonsAreNamedByTheirColourAndTheFocusStepsAlongTheShownColumn)
 
 // A view that records what the runtime asks of it, and holds a focus the test can move.
 struct RecordingView : FormView {
-    void loaded(const FormModel&) override { calls.push_back("loaded"); }
-    void elementChanged(ControlArray, int, ElementChange, const design::TwipsRect&) override {}
-    void captionChanged(ScoreLabel) override {}
+    void render(const FormModel& model, const FormChanges& changes) override {
+        calls.push_back("render " + std::to_string(changes.buttons.size()) + " buttons");
+        captions.push_back(model.caption(ScoreLabel::Wins));
+    }
     void unloaded() override { calls.push_back("unloaded"); }
     void showWindow() override { calls.push_back("show"); }
     void hideWindow() override { calls.push_back("hide"); }
@@ -110,6 +111,7 @@ struct RecordingView : FormView {
     void finished(int status) override { calls.push_back("finished " + std::to_string(status)); }
 
     std::vector<std::string> calls;
+    std::vector<std::string> captions;
     int focus = -1;
 };
 
@@ -140,8 +142,10 @@ struct Running {
 TEST(FormRuntime, ALoadRunsBeforeTheWindowIsShownAndTheFocusKeepsItsButton) {
     Running running;
     running.game.onLoad = [&] {
-        running.runtime.createElement(ControlArray::Color, 1);
-        running.runtime.createElement(ControlArray::Color, 2);
+        for (int index = 1; index <= 3; ++index) {
+            running.runtime.createElement(ControlArray::Color, index);
+            running.runtime.setVisible(ControlArray::Color, index, index < 3);
+        }
     };
     running.game.onClick = [&](int) {
         running.runtime.unloadForm();
@@ -149,12 +153,31 @@ TEST(FormRuntime, ALoadRunsBeforeTheWindowIsShownAndTheFocusKeepsItsButton) {
     };
     running.runtime.start();
     EXPECT_EQ(running.view.calls,
-              (std::vector<std::string>{"loaded", "Form_Load", "show", "focus 0"}));
+              (std::vector<std::string>{"Form_Load", "render 3 buttons", "show", "focus 0"}));
     running.view.calls.clear();
     running.view.focus = 2;  // the player moved the focus to button 2
     running.runtime.click(2);
+    // The new round's buttons are the old ones as they were: nothing of them to draw.
     EXPECT_EQ(running.view.calls,
-              (std::vector<std::string>{"unloaded", "loaded", "Form_Load", "show", "focus 2"}));
+              (std::vector<std::string>{"unloaded", "Form_Load", "show", "focus 2"}));
+    running.view.calls.clear();
+    running.view.focus = 3;  // a hidden button is no place for the focus
+    running.runtime.click(3);
+    EXPECT_EQ(running.view.calls.back(), "focus 0");
+}
+
+// A load's writes are drawn once, at the show; a write to the shown window at once.
+TEST(FormRuntime, ALoadIsDrawnOnceWholeAndAWriteToTheShownWindowAtOnce) {
+    Running running;
+    running.game.onLoad = [&] {
+        running.runtime.setCaption(ScoreLabel::Wins, "WINS: 1");
+        running.runtime.setCaption(ScoreLabel::Wins, "WINS: 2");
+        running.runtime.createElement(ControlArray::Color, 1);
+    };
+    running.runtime.start();
+    EXPECT_EQ(running.view.captions, std::vector<std::string>{"WINS: 2"});
+    running.runtime.setCaption(ScoreLabel::Wins, "WINS: 3");
+    EXPECT_EQ(running.view.captions, (std::vector<std::string>{"WINS: 2", "WINS: 3"}));
 }
 
 TEST(FormRuntime, AMessageDuringALoadHidesTheWindowFirstAndEndEndsWithZero) {
@@ -164,9 +187,9 @@ TEST(FormRuntime, AMessageDuringALoadHidesTheWindowFirstAndEndEndsWithZero) {
         running.runtime.endProgram();
     };
     running.runtime.start();
-    EXPECT_EQ(running.view.calls,
-              (std::vector<std::string>{"loaded", "Form_Load", "hide", "message: You won!", "hide",
-                                        "finished 0"}));
+    EXPECT_EQ(
+        running.view.calls,
+        (std::vector<std::string>{"Form_Load", "hide", "message: You won!", "hide", "finished 0"}));
     EXPECT_TRUE(running.runtime.hasEnded());
     running.view.calls.clear();
     running.runtime.click(0);  // no further handler runs after the end
@@ -182,7 +205,7 @@ TEST(FormRuntime, AnErrorIsReportedOnceAndEndsWithOne) {
     };
     running.runtime.start();
     EXPECT_EQ(running.view.calls,
-              (std::vector<std::string>{"loaded", "Form_Load", "hide",
+              (std::vector<std::string>{"Form_Load", "hide",
                                         "error: Tinzel has stopped because of an error:\n\n"
                                         "Cannot create Square(1): it exists already",
                                         "hide", "finished 1"}));

@@ -26,9 +26,6 @@ struct BoardCell {
     int column;
 };
 
-// What changed on an element, for a front end to redraw no more than that.
-enum class ElementChange { Created, Moved, Visibility, BackColor };
-
 class FormModel {
   public:
     // The window as it loads: the design-time controls with their design settings.

@@ -55,42 +55,50 @@ FormModel& FormRuntime::loaded() {
     return *model_;
 }
 
+// A load's writes are held in its model and drawn whole at the show; a write to the shown
+// window is drawn at once.
+void FormRuntime::drawIfShown() {
+    if (shown_) {
+        render();
+    }
+}
+
+void FormRuntime::render() {
+    const FormChanges changes = changesBetween(drawn_ ? &*drawn_ : nullptr, *model_);
+    if (!changes.empty()) {
+        view_->render(*model_, changes);
+        drawn_ = *model_;
+    }
+}
+
 void FormRuntime::setCaption(ScoreLabel label, std::string_view text) {
     loaded().setCaption(label, text);
-    view_->captionChanged(label);
+    drawIfShown();
 }
 
 void FormRuntime::createElement(ControlArray array, int index) {
-    FormModel& model = loaded();
-    model.createElement(array, index);
-    view_->elementChanged(array, index, ElementChange::Created, model.element(array, index).rect);
+    loaded().createElement(array, index);
+    drawIfShown();
 }
 
 void FormRuntime::setTop(ControlArray array, int index, int twips) {
-    FormModel& model = loaded();
-    const design::TwipsRect before = model.element(array, index).rect;
-    model.setTop(array, index, twips);
-    view_->elementChanged(array, index, ElementChange::Moved, before);
+    loaded().setTop(array, index, twips);
+    drawIfShown();
 }
 
 void FormRuntime::setLeft(ControlArray array, int index, int twips) {
-    FormModel& model = loaded();
-    const design::TwipsRect before = model.element(array, index).rect;
-    model.setLeft(array, index, twips);
-    view_->elementChanged(array, index, ElementChange::Moved, before);
+    loaded().setLeft(array, index, twips);
+    drawIfShown();
 }
 
 void FormRuntime::setVisible(ControlArray array, int index, bool visible) {
-    FormModel& model = loaded();
-    model.setVisible(array, index, visible);
-    view_->elementChanged(array, index, ElementChange::Visibility,
-                          model.element(array, index).rect);
+    loaded().setVisible(array, index, visible);
+    drawIfShown();
 }
 
 void FormRuntime::setBackColor(ControlArray array, int index, ColorValue color) {
-    FormModel& model = loaded();
-    model.setBackColor(array, index, color);
-    view_->elementChanged(array, index, ElementChange::BackColor, model.element(array, index).rect);
+    loaded().setBackColor(array, index, color);
+    drawIfShown();
 }
 
 void FormRuntime::unloadForm() {
@@ -111,13 +119,15 @@ void FormRuntime::showForm() {
                             "The window was shown before the game was attached");
         }
         model_.emplace();
-        view_->loaded(*model_);
-        // Shown only after the load: the player never sees a half-dealt board.
+        // Drawn only after the load: the player never sees a half-dealt board.
         events_->Form_Load();
     }
+    render();
     view_->showWindow();
     shown_ = true;
-    view_->focusButton(model_->exists(ControlArray::Color, focusIndex_) ? focusIndex_ : 0);
+    const bool focusShown = model_->exists(ControlArray::Color, focusIndex_) &&
+                            model_->element(ControlArray::Color, focusIndex_).visible;
+    view_->focusButton(focusShown ? focusIndex_ : 0);
 }
 
 void FormRuntime::messageBox(std::string_view text) {

@@ -56,12 +56,17 @@ class FormRuntime final : public RuntimeServices {
 
   private:
     FormModel& loaded();
+    void drawIfShown();
+    // Hands the view what changed since it last drew.
+    void render();
     void report(std::string_view what);
     void finish(int exitStatus);
 
     FormView* view_ = nullptr;
     FormEvents* events_ = nullptr;
     std::optional<FormModel> model_;
+    // The model as the view last drew it, from round to round.
+    std::optional<FormModel> drawn_;
     int focusIndex_ = 0;
     bool shown_ = false;
     bool ended_ = false;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "game/controls.h"
+#include "ui/form_changes.h"
 #include "ui/form_design.h"
 #include "ui/form_model.h"
 
@@ -14,20 +15,16 @@ class FormView {
   public:
     virtual ~FormView() = default;
 
-    // A load has begun: show the design-time elements of `model` on the window's controls,
-    // made now or kept from an earlier load, and keep the window hidden. `model` lives until
-    // `unloaded()`; the view reads it, never changes it, and keeps no copy of its state.
-    virtual void loaded(const FormModel& model) = 0;
+    // Draws `model`, which differs from what the view drew last as `changes` say: the whole
+    // round when the window is shown after a load, or a change made while it is shown. The
+    // view applies each change in its toolkit's terms and works out none of its own. `model`
+    // lives until `unloaded()`; the view reads it, never changes it, and keeps no copy of its
+    // state.
+    virtual void render(const FormModel& model, const FormChanges& changes) = 0;
 
-    // Element `index` of `array` was created or changed as `change` says; `before` is its
-    // rectangle before a move (for what to repaint).
-    virtual void elementChanged(ControlArray array, int index, ElementChange change,
-                                const design::TwipsRect& before) = 0;
-    virtual void captionChanged(ScoreLabel label) = 0;
-
-    // The load is over. Called from inside the click of one of its buttons: the view may
-    // free its controls once that click returns, or keep them for the next load to write
-    // over, as long as nothing of this load is seen again.
+    // The load is over, and its model with it. Called from inside the click of one of its
+    // buttons: the view keeps its controls for the next render to write over, and draws
+    // nothing until then, so nothing of this load is seen again.
     virtual void unloaded() = 0;
 
     virtual void showWindow() = 0;

@@ -14,8 +14,8 @@ class Win32WindowPeer {
     HWND scoreLabel(ScoreLabel label) const { return window_.scoreLabel(label); }
     HWND label2() const { return window_.label2_; }
     RECT squareRect(int index) const { return window_.squareRect(index); }
-    // From the unload of a round until its successor is shown whole, nothing may be drawn.
-    bool roundShown() const { return window_.model_ != nullptr && !window_.loading_; }
+    // From the unload of a round until its successor is rendered whole, nothing may be drawn.
+    bool roundShown() const { return window_.model_ != nullptr && !window_.rendering_; }
 
   private:
     const win32::Win32Window& window_;

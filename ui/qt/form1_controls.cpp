@@ -63,52 +63,44 @@ Form1Controls::Form1Controls(Resolution resolution, const QFont& scoreFont, QWid
                 pixelsY(design::kClientHeight, resolution));
 }
 
-void Form1Controls::load(const FormModel& model) {
+void Form1Controls::render(const FormModel& model, const FormChanges& changes) {
     model_ = &model;
-    loading_ = true;
-    if (label2_ != nullptr) {
-        return;  // kept from the round before: finishLoad() sets them as this load has them
+    if (changes.first) {
+        createDesignControls();
     }
-    // Made in the design's order. Buttons are made after labels later on, so the one made
-    // here is raised to keep every button above every label it overlaps.
-    createColorButton(0);
-    losses_ = createLabel(design::kLosses, model.caption(ScoreLabel::Losses));
-    losses_->setFont(scoreFont_);
-    losses_->setFrameStyle(QFrame::Box | QFrame::Plain);
-    label2_ = createLabel(design::kLabel2, design::kLabel2Caption);
-    wins_ = createLabel(design::kWins, model.caption(ScoreLabel::Wins));
-    wins_->setFont(scoreFont_);
-    wins_->setFrameStyle(QFrame::Box | QFrame::Plain);
-    buttons_[0]->raise();
+    for (ScoreLabel label : {ScoreLabel::Losses, ScoreLabel::Wins}) {
+        if (changes.captionChanged(label)) {
+            applyCaption(label);
+        }
+    }
+    for (const ChangedElement& changed : changes.buttons) {
+        applyColorButton(changed);
+    }
+    // The squares are drawn here: where each changed one was and where it is now.
+    for (const ChangedElement& changed : changes.squares) {
+        update(pixels(changed.before));
+        if (model.exists(ControlArray::Square, changed.index)) {
+            update(squareGeometry(changed.index));
+        }
+    }
 }
 
 void Form1Controls::unload() {
     model_ = nullptr;
 }
 
-// A load makes a run-time button where Color(0) is and then moves, colours and shows it: a
-// kept control takes only what the load leaves it with. A button of an earlier round that
-// this load has not made is hidden.
-void Form1Controls::finishLoad() {
-    for (ScoreLabel label : {ScoreLabel::Losses, ScoreLabel::Wins}) {
-        applyCaption(label);
-    }
-    const int buttons =
-        std::max(static_cast<int>(buttons_.size()), model_->lastIndex(ControlArray::Color) + 1);
-    for (int index = 0; index < buttons; ++index) {
-        ColorButton* button = colorButton(index);
-        if (!model_->exists(ControlArray::Color, index)) {
-            if (button != nullptr) {
-                button->hide();
-            }
-        } else if (button == nullptr) {
-            createColorButton(index);
-        } else {
-            applyColorButton(index);
-        }
-    }
-    loading_ = false;
-    update();
+// Made in the design's order. Buttons are made after labels later on, so the one made here
+// is raised to keep every button above every label it overlaps.
+void Form1Controls::createDesignControls() {
+    createColorButton(0);
+    losses_ = createLabel(design::kLosses, model_->caption(ScoreLabel::Losses));
+    losses_->setFont(scoreFont_);
+    losses_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label2_ = createLabel(design::kLabel2, design::kLabel2Caption);
+    wins_ = createLabel(design::kWins, model_->caption(ScoreLabel::Wins));
+    wins_->setFont(scoreFont_);
+    wins_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    buttons_[0]->raise();
 }
 
 QLabel* Form1Controls::createLabel(const design::TwipsRect& twips, std::string_view caption) {
@@ -136,26 +128,32 @@ void Form1Controls::createColorButton(int index) {
         buttons_.resize(static_cast<std::size_t>(index) + 1, nullptr);
     }
     buttons_[static_cast<std::size_t>(index)] = button;
-    applyColorButton(index);
+    button->hide();
 }
 
-// A button takes its element of this load whole.
-void Form1Controls::applyColorButton(int index) {
-    ColorButton* button = colorButton(index);
-    const Element& element = model_->element(ControlArray::Color, index);
-    button->setFillColor(element.backColor);
-    nameColorButton(index);
-    button->setGeometry(pixels(element.rect));
-    if (button->isVisibleTo(this) != element.visible) {
-        button->setVisible(element.visible);
+// A button takes what changed on its element; one made before this round is written over.
+void Form1Controls::applyColorButton(const ChangedElement& changed) {
+    ColorButton* button = colorButton(changed.index);
+    if ((changed.changes & kVanished) != 0) {
+        if (button != nullptr) {
+            button->hide();
+        }
+        return;
     }
-}
-
-// Assistive tools hear of every rename, so a kept button's unchanged name is left alone.
-void Form1Controls::nameColorButton(int index) {
-    const QString name = QString::fromStdString(model_->accessibleName(index));
-    if (colorButton(index)->accessibleName() != name) {
-        colorButton(index)->setAccessibleName(name);
+    if (button == nullptr) {
+        createColorButton(changed.index);
+        button = colorButton(changed.index);
+    }
+    const Element& element = model_->element(ControlArray::Color, changed.index);
+    if ((changed.changes & (kAppeared | kRecoloured)) != 0) {
+        button->setFillColor(element.backColor);
+        button->setAccessibleName(QString::fromStdString(model_->accessibleName(changed.index)));
+    }
+    if ((changed.changes & (kAppeared | kMoved)) != 0) {
+        button->setGeometry(pixels(element.rect));
+    }
+    if ((changed.changes & kAppeared) != 0) {
+        button->show();
     }
 }
 
@@ -169,46 +167,10 @@ QRect Form1Controls::squareGeometry(int index) const {
     return pixels(model_->element(ControlArray::Square, index).rect);
 }
 
-void Form1Controls::elementChanged(ControlArray array, int index, ElementChange change,
-                                   const design::TwipsRect& before) {
-    if (array == ControlArray::Square) {
-        updateSquare(index, before);
-        return;
-    }
-    if (loading_) {
-        return;  // finishLoad() sets every button as the load leaves it
-    }
-    if (colorButton(index) == nullptr) {
-        if (change == ElementChange::Created) {
-            createColorButton(index);
-        }
-        return;
-    }
-    applyColorButton(index);
-}
-
-// Squares are drawn here, so a change repaints where the square was and where it is now.
-void Form1Controls::updateSquare(int index, const design::TwipsRect& before) {
-    if (loading_ || !isVisible()) {
-        return;  // the whole window is painted when the load is complete
-    }
-    update(pixels(before));
-    update(squareGeometry(index));
-}
-
-void Form1Controls::captionChanged(ScoreLabel label) {
-    if (!loading_) {
-        applyCaption(label);
-    }
-}
-
 void Form1Controls::applyCaption(ScoreLabel label) {
     QLabel* target = scoreLabel(label);
-    const QString caption = toQString(model_->caption(label));
-    if (target->text() != caption) {
-        target->setText(caption);
-        fitText(target, scoreFont_);
-    }
+    target->setText(toQString(model_->caption(label)));
+    fitText(target, scoreFont_);
 }
 
 void Form1Controls::paintEvent(QPaintEvent* event) {

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "ui/form_changes.h"
 #include "ui/form_model.h"
 #include "ui/qt/color_button.h"
 #include "ui/qt/conversions.h"
@@ -27,20 +28,14 @@ class Form1Controls : public QWidget {
   public:
     Form1Controls(Resolution resolution, const QFont& scoreFont, QWidget* parent);
 
-    // A load has begun with `model`, which lives until `unload()`. Nothing a load changes
-    // is painted until `finishLoad()`.
-    void load(const FormModel& model);
+    // Draws `model` as `changes` say it differs from what was drawn last: the first render
+    // makes the design's controls, a button is made the first time it appears, and one that
+    // vanished is hidden. `model` lives until `unload()`.
+    void render(const FormModel& model, const FormChanges& changes);
     void unload();
-    // The load is complete: each control takes what the load left it with, a button of an
-    // earlier round that it has not made is hidden, and the whole window is painted anew.
-    void finishLoad();
 
     // Colour button `index`, or null if it does not exist.
     ColorButton* colorButton(int index) const;
-
-    void elementChanged(ControlArray array, int index, ElementChange change,
-                        const design::TwipsRect& before);
-    void captionChanged(ScoreLabel label);
 
   signals:
     void colorClicked(int index);
@@ -59,16 +54,14 @@ class Form1Controls : public QWidget {
     // Square `index` as drawn: its place in this widget's pixels.
     QRect squareGeometry(int index) const;
     QRect pixels(const design::TwipsRect& twips) const { return toQRect(twips, resolution_); }
+    void createDesignControls();
     QLabel* createLabel(const design::TwipsRect& twips, std::string_view caption);
     void createColorButton(int index);
-    void applyColorButton(int index);
-    void nameColorButton(int index);
+    void applyColorButton(const ChangedElement& changed);
     void applyCaption(ScoreLabel label);
-    void updateSquare(int index, const design::TwipsRect& before);
     void stepFocus(int fromIndex, int step);
 
     const FormModel* model_ = nullptr;
-    bool loading_ = false;
     Resolution resolution_;
     QFont scoreFont_;
     QLabel* wins_ = nullptr;

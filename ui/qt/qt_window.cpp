@@ -64,32 +64,22 @@ bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void QtWindow::loaded(const FormModel& model) {
+void QtWindow::render(const FormModel& model, const FormChanges& changes) {
     if (controls_ == nullptr) {
         controls_ = new Form1Controls(resolution(), scoreFont_, frame_.get());
         connect(controls_, &Form1Controls::colorClicked, this,
                 [this](int index) { runtime_.click(index); });
     }
-    controls_->load(model);
-}
-
-void QtWindow::elementChanged(ControlArray array, int index, ElementChange change,
-                              const design::TwipsRect& before) {
-    controls_->elementChanged(array, index, change, before);
-}
-
-void QtWindow::captionChanged(ScoreLabel label) {
-    controls_->captionChanged(label);
+    controls_->render(model, changes);
 }
 
 void QtWindow::unloaded() {
-    // The controls stay for the next load, which follows in the same event, so nothing is
+    // The controls stay for the next render, which follows in the same event, so nothing is
     // painted in between; the end message hides the window before it shows.
     controls_->unload();
 }
 
 void QtWindow::showWindow() {
-    controls_->finishLoad();
     frame_->show();
 }
 

@@ -26,10 +26,7 @@ class QtWindow : public QObject, public FormView {
     // The controls, made by the first load and kept to the end; null before it.
     Form1Controls* controls() const { return controls_; }
 
-    void loaded(const FormModel& model) override;
-    void elementChanged(ControlArray array, int index, ElementChange change,
-                        const design::TwipsRect& before) override;
-    void captionChanged(ScoreLabel label) override;
+    void render(const FormModel& model, const FormChanges& changes) override;
     void unloaded() override;
     void showWindow() override;
     void hideWindow() override;

@@ -12,12 +12,8 @@ mergeInto(LibraryManager.library, {
     windowFrame: null,
     panel: null,
     dialog: null,
-    // Every element is made the first time a load has it and kept from round to round: a
-    // load only writes what it changes. Each square and button notes the last load that had
-    // it, so that one a later load does not have is hidden when the window is shown.
-    loads: 0,
-    squareLoads: [],
-    buttonLoads: [],
+    // Every element is made the first time a render has it and kept from round to round: a
+    // render writes only what changed, and hides what is gone.
     labels: [],
     // The score as last read out: the labels are made anew every round, so the page's one
     // lasting live region tells the player what changed.
@@ -172,17 +168,6 @@ mergeInto(LibraryManager.library, {
       }
     },
 
-    // Hides the squares and buttons that the shown load does not have: the old round's
-    // are never seen again.
-    hideStale: () => {
-      const page = Form1Page;
-      const hide = (element, index, loads) => {
-        if (loads[index] !== page.loads) element.hidden = true;
-      };
-      page.squares.forEach((square, index) => hide(square, index, page.squareLoads));
-      page.buttons.forEach((button, index) => hide(button, index, page.buttonLoads));
-    },
-
     // The game is over: everything goes.
     clear: () => {
       const page = Form1Page;
@@ -287,7 +272,6 @@ mergeInto(LibraryManager.library, {
       page.panel.style.height = `${height}px`;
       page.panel.style.backgroundColor = page.hex(backColor);
     }
-    page.loads += 1;
   },
 
   // void tinzel_page_label(PageLabel label, const PageRect* rect, const char* caption,
@@ -336,7 +320,6 @@ mergeInto(LibraryManager.library, {
       square.setAttribute('role', 'gridcell');
       page.addCell(square, row, column);
     }
-    page.squareLoads[index] = page.loads;
     page.name(square, UTF8ToString(name));
     page.place(square, fields, color);
     square.hidden = !visible;
@@ -356,7 +339,6 @@ mergeInto(LibraryManager.library, {
       button.dataset.index = index;
       page.panel.appendChild(button);
     }
-    page.buttonLoads[index] = page.loads;
     page.name(button, UTF8ToString(name));
     page.place(button, fields, color);
     page.write(button, 'ring', page.hex(ringColor), (ring) => {
@@ -365,12 +347,18 @@ mergeInto(LibraryManager.library, {
     button.hidden = !visible;
   },
 
+  // void tinzel_page_vanish(int isButton, int index);
+  tinzel_page_vanish__deps: ['$Form1Page'],
+  tinzel_page_vanish: function (isButton, index) {
+    const element = (isButton ? Form1Page.buttons : Form1Page.squares)[index];
+    if (element) {
+      element.hidden = true;
+    }
+  },
+
   // void tinzel_page_show(int shown);
   tinzel_page_show__deps: ['$Form1Page'],
   tinzel_page_show: function (shown) {
-    if (shown) {
-      Form1Page.hideStale();
-    }
     Form1Page.panel.hidden = !shown;
     Form1Page.windowFrame.hidden = !shown;
   },

@@ -46,7 +46,7 @@ struct PageButton {
     const char* name;
 };
 
-// A load begins: the panel keeps the elements of earlier loads for this one to write over.
+// The first render: the panel's size and look.
 void tinzel_page_load(const PageLook* look);
 // A label; a score label's text is set at `fontSize` CSS pixels (0 for the default font).
 void tinzel_page_label(PageLabel label, const PageRect* rect, const char* caption, double fontSize);
@@ -54,6 +54,8 @@ void tinzel_page_caption(PageLabel label, const char* caption, double fontSize);
 // Creates or updates one square or colour button.
 void tinzel_page_square(int index, const PageSquare* square);
 void tinzel_page_button(int index, const PageButton* button);
+// Square or colour button `index` is gone from the window: it is never seen again.
+void tinzel_page_vanish(int isButton, int index);
 void tinzel_page_show(int shown);
 int tinzel_page_focused_button();
 void tinzel_page_focus_button(int index);

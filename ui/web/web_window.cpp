@@ -63,19 +63,17 @@ WebWindow::WebWindow(FormRuntime& runtime) {
     runtime.setView(*this);
 }
 
-void WebWindow::loaded(const FormModel& model) {
-    model_ = &model;
-    rendered_ = false;
+void WebWindow::createDesignControls() const {
     const PageLook look{twipsToPixels(design::kClientWidth, kCssPixelsPerInch),
                         twipsToPixels(design::kClientHeight, kCssPixelsPerInch),
                         toRgb(design::kBackColor), toRgb(design::kButtonEdgeColor),
                         design::kFocusRingInset};
     tinzel_page_load(&look);
     // In the design's order: Losses, Label2, Wins.
-    const std::string& losses = model.caption(ScoreLabel::Losses);
+    const std::string& losses = model_->caption(ScoreLabel::Losses);
     addLabel(kPageLosses, design::kLosses, losses, scoreFontSize(design::kLosses, losses));
     addLabel(kPageLabel2, design::kLabel2, std::string(design::kLabel2Caption), 0);
-    const std::string& wins = model.caption(ScoreLabel::Wins);
+    const std::string& wins = model_->caption(ScoreLabel::Wins);
     addLabel(kPageWins, design::kWins, wins, scoreFontSize(design::kWins, wins));
 }
 
@@ -96,39 +94,39 @@ void WebWindow::renderElement(ControlArray array, int index) const {
     }
 }
 
-void WebWindow::elementChanged(ControlArray array, int index, ElementChange,
-                               const design::TwipsRect&) {
-    if (rendered_) {
-        renderElement(array, index);
+// The page writes only what changed, in one task in which the browser paints nothing: the
+// old round is never seen half replaced.
+void WebWindow::render(const FormModel& model, const FormChanges& changes) {
+    model_ = &model;
+    if (changes.first) {
+        createDesignControls();
+    } else {
+        for (const ScoreLabel label : {ScoreLabel::Losses, ScoreLabel::Wins}) {
+            if (changes.captionChanged(label)) {
+                const std::string& caption = model.caption(label);
+                tinzel_page_caption(pageLabel(label), caption.c_str(),
+                                    scoreFontSize(scoreRect(label), caption));
+            }
+        }
+    }
+    // In the order of each array, so Tab walks the buttons by index.
+    for (const ControlArray array : {ControlArray::Square, ControlArray::Color}) {
+        for (const ChangedElement& changed : changes.elements(array)) {
+            if ((changed.changes & kVanished) != 0) {
+                tinzel_page_vanish(array == ControlArray::Color ? 1 : 0, changed.index);
+            } else {
+                renderElement(array, changed.index);
+            }
+        }
     }
 }
 
-void WebWindow::captionChanged(ScoreLabel label) {
-    const std::string& caption = model_->caption(label);
-    tinzel_page_caption(pageLabel(label), caption.c_str(),
-                        scoreFontSize(scoreRect(label), caption));
-}
-
-// The page keeps its elements for the next load to write over. The game unloads and loads
-// again in one task, in which the browser paints nothing, so the old round is never seen half
-// replaced; a message in between (the game's end) hides the window itself.
+// The page keeps its elements for the next render to write over.
 void WebWindow::unloaded() {
     model_ = nullptr;
-    rendered_ = false;
 }
 
 void WebWindow::showWindow() {
-    if (model_ != nullptr && !rendered_) {
-        // In the order of each array, so Tab walks the buttons by index.
-        for (const ControlArray array : {ControlArray::Square, ControlArray::Color}) {
-            for (int index = 0; index <= model_->lastIndex(array); ++index) {
-                if (model_->exists(array, index) && model_->element(array, index).visible) {
-                    renderElement(array, index);
-                }
-            }
-        }
-        rendered_ = true;
-    }
     tinzel_page_show(1);
 }
 

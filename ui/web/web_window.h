@@ -12,10 +12,7 @@ class WebWindow final : public FormView {
   public:
     explicit WebWindow(FormRuntime& runtime);
 
-    void loaded(const FormModel& model) override;
-    void elementChanged(ControlArray array, int index, ElementChange change,
-                        const design::TwipsRect& before) override;
-    void captionChanged(ScoreLabel label) override;
+    void render(const FormModel& model, const FormChanges& changes) override;
     void unloaded() override;
     void showWindow() override;
     void hideWindow() override;
@@ -33,14 +30,12 @@ class WebWindow final : public FormView {
     bool keyActs(bool onMessage, bool down, int key, bool autoRepeat);
 
   private:
+    void createDesignControls() const;
     void renderElement(ControlArray array, int index) const;
 
     FreshPresses buttonKeys_;
     FreshPresses messageKeys_;
     const FormModel* model_ = nullptr;
-    // Until a load is first shown its elements live only in the model: the page builds the
-    // dealt board in one pass as it appears, and follows each change after that.
-    bool rendered_ = false;
 };
 
 }  // namespace tinzel::web

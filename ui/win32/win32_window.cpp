@@ -151,7 +151,8 @@ void Win32Window::fitScore(ScoreLabel label) {
     DeleteDC(context);
     const HFONT font = scoreFont(points);
     if (reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)) != font) {
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), loading_ ? FALSE : TRUE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font),
+                     rendering_ ? FALSE : TRUE);
     }
 }
 
@@ -294,10 +295,10 @@ void Win32Window::place(HWND control, const design::TwipsRect& twips) const {
     }
 }
 
-// While a load runs, a control moved, shown or hidden leaves the screen as it is: the show
-// draws the whole window.
+// While a render runs, a control moved, shown or hidden leaves the screen as it is: the
+// render draws what changed once it has applied everything.
 UINT Win32Window::quietly() const {
-    return loading_ ? SWP_NOREDRAW | SWP_NOCOPYBITS | SWP_DEFERERASE : 0;
+    return rendering_ ? SWP_NOREDRAW | SWP_NOCOPYBITS | SWP_DEFERERASE : 0;
 }
 
 HWND Win32Window::createLabel(const design::TwipsRect& twips, std::string_view caption,
@@ -317,8 +318,7 @@ HWND Win32Window::createLabel(const design::TwipsRect& twips, std::string_view c
 }
 
 void Win32Window::createButton(int index) {
-    const Element& element = model_->element(ControlArray::Color, index);
-    const RECT area = pixels(element.rect);
+    const RECT area = pixels(model_->element(ControlArray::Color, index).rect);
     HWND button = CreateWindowExW(
         0, L"BUTTON", L"", WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | BS_OWNERDRAW, area.left,
         area.top, area.right - area.left, area.bottom - area.top, frame_,
@@ -350,8 +350,6 @@ void Win32Window::createButton(int index) {
             break;
         }
     }
-    showButton(button, element.visible);
-    nameButton(index);
 }
 
 // An owner-drawn button never shows its text, so the text is free to be what assistive
@@ -384,54 +382,39 @@ RECT Win32Window::squareRect(int index) const {
     return pixels(model_->element(ControlArray::Square, index).rect);
 }
 
-// The window as it loads. The first load makes the design's controls in its order; every
-// later one finds them kept from the round before, and the show sets them as this load has
-// them.
-void Win32Window::loaded(const FormModel& model) {
-    model_ = &model;
-    loading_ = true;
-    if (label2_ == nullptr) {
-        createButton(0);
-        losses_ = createLabel(design::kLosses, model.caption(ScoreLabel::Losses), true);
-        label2_ = createLabel(design::kLabel2, design::kLabel2Caption, false);
-        wins_ = createLabel(design::kWins, model.caption(ScoreLabel::Wins), true);
-        fitScore(ScoreLabel::Losses);
-        fitScore(ScoreLabel::Wins);
-    }
+// The design's controls, in its order, made by the first render and kept to the end.
+void Win32Window::createDesignControls() {
+    createButton(0);
+    losses_ = createLabel(design::kLosses, model_->caption(ScoreLabel::Losses), true);
+    label2_ = createLabel(design::kLabel2, design::kLabel2Caption, false);
+    wins_ = createLabel(design::kWins, model_->caption(ScoreLabel::Wins), true);
 }
 
-// Button `index` takes its element of this load whole: place, visibility and name. A hidden
-// button is one nobody can see, click or tab to, so its window is made only when it is
-// first shown, in its place. A button of an earlier round that this load has not made is
-// hidden.
-void Win32Window::applyButton(int index) {
-    HWND button = colorButton(index);
-    const bool exists = model_->exists(ControlArray::Color, index);
-    if (!exists) {
+// Button `index` takes what changed on its element: one made in an earlier round is written
+// over, and one that vanished is hidden.
+void Win32Window::applyButton(const ChangedElement& changed) {
+    HWND button = colorButton(changed.index);
+    if ((changed.changes & kVanished) != 0) {
         if (button != nullptr) {
             showButton(button, false);
         }
         return;
     }
-    const Element& element = model_->element(ControlArray::Color, index);
     if (button == nullptr) {
-        if (element.visible) {
-            createButton(index);
-        }
-        return;
+        createButton(changed.index);
+        button = colorButton(changed.index);
     }
-    place(button, element.rect);
-    showButton(button, element.visible);
-    nameButton(index);
-    repaintButton(button);
-}
-
-// While a load runs nothing is drawn, and the show repaints every control: a button is
-// repainted on its own only outside a load.
-void Win32Window::repaintButton(HWND button) const {
-    if (!loading_) {
-        InvalidateRect(button, nullptr, FALSE);
+    const Element& element = model_->element(ControlArray::Color, changed.index);
+    if ((changed.changes & (kAppeared | kMoved)) != 0) {
+        place(button, element.rect);
     }
+    if ((changed.changes & kAppeared) != 0) {
+        showButton(button, true);
+    }
+    if ((changed.changes & (kAppeared | kRecoloured)) != 0) {
+        nameButton(changed.index);
+    }
+    InvalidateRect(button, nullptr, FALSE);
 }
 
 void Win32Window::showButton(HWND button, bool visible) const {
@@ -443,65 +426,46 @@ void Win32Window::showButton(HWND button, bool visible) const {
     }
 }
 
-void Win32Window::invalidate(const design::TwipsRect& twips) {
-    const RECT area = pixels(twips);
-    InvalidateRect(frame_, &area, FALSE);
-}
-
-void Win32Window::elementChanged(ControlArray array, int index, ElementChange /*change*/,
-                                 const design::TwipsRect& before) {
-    if (array == ControlArray::Square) {
-        // The board is painted by the window, whole when a load is shown.
-        if (!loading_ && IsWindowVisible(frame_)) {
-            invalidate(before);
-            invalidate(model_->element(array, index).rect);
-        }
-        return;
-    }
-    // A load makes a run-time button where Color(0) is and then moves it, colours it and
-    // shows it: a kept button takes only where the load leaves it, at the show.
-    if (!loading_) {
-        applyButton(index);
-    }
-}
-
-void Win32Window::captionChanged(ScoreLabel label) {
-    if (!loading_) {
-        applyCaption(label);
-    }
-}
-
-// A label draws its new text at once when it is set; while a load runs the text is set
-// under it, and the show draws it with the rest.
+// A label draws its new text at once when it is set; the text is set under it, and the
+// render draws it with the rest.
 void Win32Window::applyCaption(ScoreLabel label) {
     HWND control = scoreLabel(label);
     const std::wstring caption = widen(model_->caption(label));
-    if (textOf(control) == caption) {
-        return;
-    }
-    if (loading_) {
+    if (textOf(control) != caption) {
         DefWindowProcW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(caption.c_str()));
-    } else {
-        SetWindowTextW(control, caption.c_str());
     }
     fitScore(label);
+    InvalidateRect(control, nullptr, TRUE);
 }
 
-void Win32Window::unloaded() {
-    // Nothing is drawn from here until the next round is shown, so the old round is never
-    // seen again although its controls stay: the show sets each one as the new load has it.
-    model_ = nullptr;
-}
-
-void Win32Window::showWindow() {
-    const int buttons =
-        std::max(static_cast<int>(buttons_.size()), model_->lastIndex(ControlArray::Color) + 1);
-    for (int index = 0; index < buttons; ++index) {
-        applyButton(index);
+// Every change is applied with nothing drawn, and then what changed is drawn at once: the
+// player never sees a round half replaced.
+void Win32Window::render(const FormModel& model, const FormChanges& changes) {
+    model_ = &model;
+    rendering_ = true;
+    if (changes.first) {
+        createDesignControls();
+    }
+    for (const ChangedElement& changed : changes.buttons) {
+        applyButton(changed);
     }
     for (ScoreLabel label : {ScoreLabel::Losses, ScoreLabel::Wins}) {
-        applyCaption(label);
+        if (changes.captionChanged(label)) {
+            applyCaption(label);
+        }
     }
+    // The board is painted by the window: the one rectangle around where each changed square
+    // was and where it is (a region of a hundred pieces paints slower than their whole).
+    RECT board{};
+    for (const ChangedElement& changed : changes.squares) {
+        const RECT before = pixels(changed.before);
+        UnionRect(&board, &board, &before);
+        if (model.exists(ControlArray::Square, changed.index)) {
+            const RECT now = pixels(model.element(ControlArray::Square, changed.index).rect);
+            UnionRect(&board, &board, &now);
+        }
+    }
+    InvalidateRect(frame_, &board, FALSE);
     // Where a button and a label overlap, the button is drawn over the label: the labels go
     // under every button, which keep their order for Tab. A new button went under them.
     if (buttonMade_) {
@@ -511,12 +475,23 @@ void Win32Window::showWindow() {
         }
         buttonMade_ = false;
     }
-    // Nothing was painted while the load ran: the whole new round appears at once.
-    loading_ = false;
-    ShowWindow(frame_, SW_SHOW);
+    rendering_ = false;
     // Drawn before anything else is, such as the focus the runtime gives a button next.
-    RedrawWindow(frame_, nullptr, nullptr,
-                 RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RedrawWindow(frame_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+void Win32Window::unloaded() {
+    // Nothing is drawn from here until the next round is rendered, so the old round is never
+    // seen again although its controls stay.
+    model_ = nullptr;
+}
+
+void Win32Window::showWindow() {
+    if (IsWindowVisible(frame_) == FALSE) {
+        ShowWindow(frame_, SW_SHOW);
+        RedrawWindow(frame_, nullptr, nullptr,
+                     RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    }
 }
 
 void Win32Window::hideWindow() {

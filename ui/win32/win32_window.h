@@ -45,10 +45,7 @@ class Win32Window final : public FormView {
     HWND frame() const { return frame_; }
     int dpi() const { return dpi_; }
 
-    void loaded(const FormModel& model) override;
-    void elementChanged(ControlArray array, int index, ElementChange change,
-                        const design::TwipsRect& before) override;
-    void captionChanged(ScoreLabel label) override;
+    void render(const FormModel& model, const FormChanges& changes) override;
     void unloaded() override;
     void showWindow() override;
     void hideWindow() override;
@@ -78,17 +75,16 @@ class Win32Window final : public FormView {
     void fitClientArea();
     // The window went to a screen of another DPI: everything is laid out again at the new one.
     void changeDpi(int dpi, const RECT& suggested);
+    void createDesignControls();
     HWND createLabel(const design::TwipsRect& twips, std::string_view caption, bool bordered);
     void createButton(int index);
-    void applyButton(int index);
+    void applyButton(const ChangedElement& changed);
     void showButton(HWND button, bool visible) const;
     UINT quietly() const;
-    void repaintButton(HWND button) const;
     void nameButton(int index);
     int buttonIndexOf(HWND control) const;
     RECT pixels(const design::TwipsRect& twips) const;
     void place(HWND control, const design::TwipsRect& twips) const;
-    void invalidate(const design::TwipsRect& twips);
     void paint();
     void drawButton(const DRAWITEMSTRUCT& item);
     HBRUSH brush(ColorValue color);
@@ -106,14 +102,14 @@ class Win32Window final : public FormView {
     // The button the player was on when the window lost the focus to another program.
     int focusOnReturn_ = 0;
 
-    // The controls are made the first time a load has them and kept to the end.
+    // The controls are made the first time a render has them and kept to the end.
     const FormModel* model_ = nullptr;
     HWND wins_ = nullptr;
     HWND losses_ = nullptr;
     HWND label2_ = nullptr;
     std::vector<HWND> buttons_;
-    // From a load's start to the show, in which nothing of the window is drawn.
-    bool loading_ = false;
+    // Within a render, while its changes are applied with nothing drawn.
+    bool rendering_ = false;
     // A button was made since the window was last shown, below the labels.
     bool buttonMade_ = false;
 };
