@@ -20,7 +20,7 @@ class Form1ControlsPeer {
     int elementCount(ControlArray array) const { return controls_.model_->elementCount(array); }
 
     // Square `index` as drawn: its place in the controls' pixels, colour and visibility.
-    QRect squareGeometry(int index) const { return controls_.squareGeometry(index); }
+    QRect squareGeometry(int index) const { return controls_.board()->squareGeometry(index); }
     QColor squareColor(int index) const { return qt::toQColor(square(index).backColor); }
     bool isSquareVisible(int index) const { return square(index).visible; }
 

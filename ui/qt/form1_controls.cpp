@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QPaintEvent>
-#include <QPainter>
 #include <algorithm>
 
 #include "ui/score_fit.h"
@@ -61,6 +59,7 @@ Form1Controls::Form1Controls(Resolution resolution, const QFont& scoreFont, QWid
     setBackground(this, toQColor(design::kBackColor));
     setGeometry(0, 0, pixelsX(design::kClientWidth, resolution),
                 pixelsY(design::kClientHeight, resolution));
+    board_ = new Board(resolution, this);
 }
 
 void Form1Controls::render(const FormModel& model, const FormChanges& changes) {
@@ -76,17 +75,12 @@ void Form1Controls::render(const FormModel& model, const FormChanges& changes) {
     for (const ChangedElement& changed : changes.buttons) {
         applyColorButton(changed);
     }
-    // The squares are drawn here: where each changed one was and where it is now.
-    for (const ChangedElement& changed : changes.squares) {
-        update(pixels(changed.before));
-        if (model.exists(ControlArray::Square, changed.index)) {
-            update(squareGeometry(changed.index));
-        }
-    }
+    board_->render(model, changes);
 }
 
 void Form1Controls::unload() {
     model_ = nullptr;
+    board_->unload();
 }
 
 // Made in the design's order. Buttons are made after labels later on, so the one made here
@@ -163,35 +157,10 @@ ColorButton* Form1Controls::colorButton(int index) const {
                : nullptr;
 }
 
-QRect Form1Controls::squareGeometry(int index) const {
-    return pixels(model_->element(ControlArray::Square, index).rect);
-}
-
 void Form1Controls::applyCaption(ScoreLabel label) {
     QLabel* target = scoreLabel(label);
     target->setText(toQString(model_->caption(label)));
     fitText(target, scoreFont_);
-}
-
-void Form1Controls::paintEvent(QPaintEvent* event) {
-    if (model_ == nullptr) {
-        return;
-    }
-    QPainter painter(this);
-    const QColor border = palette().color(QPalette::WindowText);
-    for (int index = 0; index <= model_->lastIndex(ControlArray::Square); ++index) {
-        if (!model_->exists(ControlArray::Square, index)) {
-            continue;
-        }
-        const Element& square = model_->element(ControlArray::Square, index);
-        const QRect area = pixels(square.rect);
-        if (!square.visible || !event->rect().intersects(area)) {
-            continue;
-        }
-        painter.fillRect(area, toQColor(square.backColor));
-        painter.setPen(border);
-        painter.drawRect(area.adjusted(0, 0, -1, -1));
-    }
 }
 
 void Form1Controls::stepFocus(int fromIndex, int step) {

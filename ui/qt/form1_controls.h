@@ -1,6 +1,6 @@
-// The widgets of the window Form1, drawn from the form model of each load: the labels, the
-// colour buttons, and the board's squares. Each widget is made the first time a load has its
-// element and kept to the end, so a round only sets them again.
+// The widgets of the window Form1, drawn from the form model of each load: the board, the
+// labels and the colour buttons. Each widget is made the first time a render has its element
+// and kept to the end, so a round only sets them again.
 #pragma once
 
 #include <QLabel>
@@ -9,6 +9,7 @@
 
 #include "ui/form_changes.h"
 #include "ui/form_model.h"
+#include "ui/qt/board.h"
 #include "ui/qt/color_button.h"
 #include "ui/qt/conversions.h"
 
@@ -18,10 +19,7 @@ class Form1ControlsPeer;
 
 namespace tinzel::qt {
 
-// The board's squares are labels with no text, a background colour and a single-line
-// border. They are drawn by this widget itself rather than each being a widget of its own:
-// a round recolours a hundred of them, and that stays cheap. Everything that takes input
-// (the colour buttons) or shows text is a real widget on top of them.
+// Everything that takes input (the colour buttons) or shows text is a widget over the board.
 class Form1Controls : public QWidget {
     Q_OBJECT
 
@@ -36,23 +34,21 @@ class Form1Controls : public QWidget {
 
     // Colour button `index`, or null if it does not exist.
     ColorButton* colorButton(int index) const;
+    Board* board() const { return board_; }
+    // The score labels, Label2 aside: what assistive technology reads besides the board and
+    // the buttons. Null before the first render.
+    QLabel* scoreLabel(ScoreLabel label) const {
+        return label == ScoreLabel::Wins ? wins_ : losses_;
+    }
 
   signals:
     void colorClicked(int index);
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
 
   private:
     // The window's tests reach the labels and the drawn squares through
     // tests/qt/form1_controls_peer.h.
     friend class testing::Form1ControlsPeer;
 
-    QLabel* scoreLabel(ScoreLabel label) const {
-        return label == ScoreLabel::Wins ? wins_ : losses_;
-    }
-    // Square `index` as drawn: its place in this widget's pixels.
-    QRect squareGeometry(int index) const;
     QRect pixels(const design::TwipsRect& twips) const { return toQRect(twips, resolution_); }
     void createDesignControls();
     QLabel* createLabel(const design::TwipsRect& twips, std::string_view caption);
@@ -64,6 +60,7 @@ class Form1Controls : public QWidget {
     const FormModel* model_ = nullptr;
     Resolution resolution_;
     QFont scoreFont_;
+    Board* board_;
     QLabel* wins_ = nullptr;
     QLabel* losses_ = nullptr;
     QLabel* label2_ = nullptr;

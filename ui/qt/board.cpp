@@ -1,0 +1,61 @@
+#include "ui/qt/board.h"
+
+#include <QMetaMethod>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace tinzel::qt {
+
+Board::Board(Resolution resolution, QWidget* parent) : QWidget(parent), resolution_(resolution) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(parent->rect());
+    lower();
+}
+
+void Board::render(const FormModel& model, const FormChanges& changes) {
+    model_ = &model;
+    table_ = BoardTable(&model);
+    // Where each changed square was and where it is now.
+    for (const ChangedElement& changed : changes.squares) {
+        update(pixels(changed.before));
+        if ((changed.changes & kVanished) == 0) {
+            update(squareGeometry(changed.index));
+        }
+    }
+    if (isSignalConnected(QMetaMethod::fromSignal(&Board::cellsRenamed))) {
+        emit cellsRenamed(table_.renamed(changes));
+    }
+}
+
+void Board::unload() {
+    model_ = nullptr;
+    table_ = BoardTable();
+}
+
+QRect Board::squareGeometry(int index) const {
+    return pixels(model_->element(ControlArray::Square, index).rect);
+}
+
+void Board::paintEvent(QPaintEvent* event) {
+    if (model_ == nullptr) {
+        return;
+    }
+    QPainter painter(this);
+    const QColor border = palette().color(QPalette::WindowText);
+    for (int index = 0; index <= model_->lastIndex(ControlArray::Square); ++index) {
+        if (!model_->exists(ControlArray::Square, index)) {
+            continue;
+        }
+        const Element& square = model_->element(ControlArray::Square, index);
+        const QRect area = pixels(square.rect);
+        if (!square.visible || !event->rect().intersects(area)) {
+            continue;
+        }
+        painter.fillRect(area, toQColor(square.backColor));
+        painter.setPen(border);
+        painter.drawRect(area.adjusted(0, 0, -1, -1));
+    }
+}
+
+}  // namespace tinzel::qt
