@@ -2,6 +2,10 @@
 # A part set to AUTO is built when everything it needs is installed and left out otherwise;
 # set to ON, a missing piece stops the configure with the Debian package that provides it.
 
+# Debian's own Python, where the python3-* packages of scripts/packages are installed (another
+# python3 may come first on the PATH).
+set(TINZEL_SYSTEM_PYTHON /usr/bin/python3)
+
 # Sets `result` to the Debian package that provides `name` (a command, or another file by its
 # name), from scripts/packages, the one table of what the scripts and the build need.
 function(tinzel_package_of result name)
@@ -83,6 +87,18 @@ function(tinzel_tests_buildable result)
         tinzel_find_program(APPSTREAMCLI_EXECUTABLE appstreamcli)
         tinzel_find_program(DPKG_SHLIBDEPS_EXECUTABLE dpkg-shlibdeps)
         tinzel_find_program(LINTIAN_EXECUTABLE lintian)
+        # The screen reader's end-to-end test: an accessibility bus of its own, and AT-SPI's
+        # Python client.
+        tinzel_find_program(DBUS_RUN_SESSION_EXECUTABLE dbus-run-session)
+        find_program(AT_SPI_BUS_LAUNCHER at-spi-bus-launcher PATHS /usr/libexec)
+        if(NOT AT_SPI_BUS_LAUNCHER)
+            tinzel_note_missing(at-spi-bus-launcher)
+        endif()
+        execute_process(COMMAND ${TINZEL_SYSTEM_PYTHON} -c "import pyatspi"
+            RESULT_VARIABLE pyatspi_missing OUTPUT_QUIET ERROR_QUIET)
+        if(pyatspi_missing)
+            tinzel_note_missing(pyatspi)
+        endif()
     elseif(TINZEL_FRONT_END STREQUAL "web")
         tinzel_find_program(NPM_EXECUTABLE npm)
         tinzel_find_program(TINZEL_CHROMIUM chromium)

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 
 #include "ui/fresh_presses.h"
+#include "ui/qt/accessibility.h"
 #include "ui/qt/conversions.h"
 
 namespace tinzel::qt {
@@ -42,7 +43,12 @@ class MessageKeys : public QObject {
 }  // namespace
 
 QtWindow::QtWindow(FormRuntime& runtime)
-    : runtime_(runtime), frame_(std::make_unique<QWidget>()), scoreFont_(scoreFont()) {
+    : runtime_(runtime),
+      // Qt may make a widget's accessibility interface as the widget is made.
+      frame_((installAccessibility(), std::make_unique<QWidget>())),
+      scoreFont_(scoreFont()) {
+    // Named for the accessibility layer, which tells the window by this name.
+    frame_->setObjectName(toQString(design::kCaption));
     frame_->setWindowTitle(toQString(design::kCaption));
     const Resolution dpi = resolution();
     frame_->setFixedSize(pixelsX(design::kClientWidth, dpi), pixelsY(design::kClientHeight, dpi));
