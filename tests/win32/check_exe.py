@@ -12,7 +12,7 @@ import sys
 import tempfile
 
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll", "advapi32.dll",
-               "shell32.dll", "comctl32.dll", "ole32.dll"}
+               "shell32.dll", "comctl32.dll", "ole32.dll", "oleacc.dll", "oleaut32.dll"}
 STRINGS = {"ProductName": "Tinzel",
            "InternalName": "Tinzel", "OriginalFilename": "Tinzel.exe",
            "LegalCopyright": "Copyright (c) 2026 The Tinzel developers. License: MIT"}

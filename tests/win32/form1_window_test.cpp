@@ -387,6 +387,30 @@ TEST(Win32Window, ButtonsAreNamedByTheirColourForAssistiveTools) {
     }
 }
 
+// A screen reader may hold on to the window's objects after the window is gone: they then
+// answer that they are disconnected, and letting go of them is safe.
+TEST(Win32Window, AnAccessibleObjectOutlivingTheWindowSaysItIsDisconnected) {
+    IAccessible* board = nullptr;
+    {
+        RunningGame running;
+        ASSERT_EQ(
+            AccessibleObjectFromWindow(running.window.frame(), WindowAccessibility::kBoardObjectId,
+                                       __uuidof(IAccessible), reinterpret_cast<void**>(&board)),
+            S_OK);
+        LONG cells = 0;
+        EXPECT_EQ(board->get_accChildCount(&cells), S_OK);
+        EXPECT_EQ(cells, 100);
+    }
+    VARIANT first;
+    VariantInit(&first);
+    first.vt = VT_I4;
+    first.lVal = 1;
+    BSTR name = nullptr;
+    EXPECT_EQ(board->get_accName(first, &name), CO_E_OBJNOTCONNECTED);
+    EXPECT_EQ(name, nullptr);
+    board->Release();
+}
+
 // Where a score label and the button column overlap (Left 6000 to 6015), the button is on
 // top, even when the label repaints itself alone.
 TEST(Win32Window, ButtonsStayOverTheLabelsTheyOverlapWhenALabelRepaints) {

@@ -1,5 +1,7 @@
 #include "ui/win32/win32_window.h"
 
+#include <objbase.h>
+
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -68,7 +70,11 @@ LRESULT CALLBACK colorButtonProcedure(HWND button, UINT message, WPARAM wParam, 
 }  // namespace
 
 Win32Window::Win32Window(HINSTANCE instance, FormRuntime& runtime)
-    : instance_(instance), runtime_(runtime) {
+    : instance_(instance),
+      runtime_(runtime),
+      // Assistive technology reaches the window's objects through COM, in this thread's
+      // apartment.
+      comStarted_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
     // The class, and with it the icons, is registered once a process and lives as long.
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
@@ -92,6 +98,8 @@ Win32Window::Win32Window(HINSTANCE instance, FormRuntime& runtime)
     if (frame_ == nullptr) {
         fail("Cannot create the window Form1 (error " + std::to_string(GetLastError()) + ")");
     }
+    accessibility_ = std::make_unique<WindowAccessibility>(
+        frame_, [this](const design::TwipsRect& twips) { return pixels(twips); });
     dpi_ = dpiOf(frame_);
     fitClientArea();
     createFonts();
@@ -99,6 +107,7 @@ Win32Window::Win32Window(HINSTANCE instance, FormRuntime& runtime)
 }
 
 Win32Window::~Win32Window() {
+    accessibility_.reset();
     if (frame_ != nullptr) {
         SetWindowLongPtrW(frame_, GWLP_USERDATA, 0);
         DestroyWindow(frame_);
@@ -107,6 +116,9 @@ Win32Window::~Win32Window() {
     DeleteObject(labelFont_);
     for (auto& [color, handle] : brushes_) {
         DeleteObject(handle);
+    }
+    if (comStarted_) {
+        CoUninitialize();
     }
 }
 
@@ -265,6 +277,12 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 focusButton(colorButton(focusOnReturn_) != nullptr ? focusOnReturn_ : 0);
             }
             return 0;
+        case WM_GETOBJECT:
+            if (const LRESULT answer =
+                    accessibility_ ? accessibility_->answer(wParam, lParam) : 0) {
+                return answer;
+            }
+            break;
         case WM_DPICHANGED:
             changeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
@@ -388,6 +406,7 @@ void Win32Window::createDesignControls() {
     losses_ = createLabel(design::kLosses, model_->caption(ScoreLabel::Losses), true);
     label2_ = createLabel(design::kLabel2, design::kLabel2Caption, false);
     wins_ = createLabel(design::kWins, model_->caption(ScoreLabel::Wins), true);
+    accessibility_->leaveOut(label2_);
 }
 
 // Button `index` takes what changed on its element: one made in an earlier round is written
@@ -478,12 +497,14 @@ void Win32Window::render(const FormModel& model, const FormChanges& changes) {
     rendering_ = false;
     // Drawn before anything else is, such as the focus the runtime gives a button next.
     RedrawWindow(frame_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    accessibility_->render(model, changes);
 }
 
 void Win32Window::unloaded() {
     // Nothing is drawn from here until the next round is rendered, so the old round is never
     // seen again although its controls stay.
     model_ = nullptr;
+    accessibility_->unload();
 }
 
 void Win32Window::showWindow() {

@@ -9,11 +9,13 @@
 #include <windows.h>
 
 #include <map>
+#include <memory>
 #include <vector>
 
 #include "ui/form_runtime.h"
 #include "ui/form_view.h"
 #include "ui/fresh_presses.h"
+#include "ui/win32/window_accessibility.h"
 
 namespace tinzel::testing {
 class Win32WindowPeer;
@@ -91,7 +93,9 @@ class Win32Window final : public FormView {
 
     HINSTANCE instance_;
     FormRuntime& runtime_;
+    bool comStarted_;
     HWND frame_ = nullptr;
+    std::unique_ptr<WindowAccessibility> accessibility_;
     int dpi_ = 96;
     // The score font at each size a caption has needed, by half points.
     std::map<int, HFONT> scoreFonts_;
