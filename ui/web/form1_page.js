@@ -283,6 +283,10 @@ mergeInto(LibraryManager.library, {
     if (!element) {
       element = page.labels[label] = document.createElement('div');
       element.className = label === page.Label.Label2 ? 'label' : 'label score';
+      // Label2 is a one-pixel line of no meaning: assistive technology is not told of it.
+      if (label === page.Label.Label2) {
+        element.setAttribute('aria-hidden', 'true');
+      }
       page.panel.appendChild(element);
     }
     const text = UTF8ToString(caption);

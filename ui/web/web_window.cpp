@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ui/color_name.h"
+#include "ui/board_table.h"
 #include "ui/focus_ring.h"
 #include "ui/score_fit.h"
 #include "ui/twips.h"
@@ -77,12 +77,13 @@ void WebWindow::createDesignControls() const {
     addLabel(kPageWins, design::kWins, wins, scoreFontSize(design::kWins, wins));
 }
 
-void WebWindow::renderElement(ControlArray array, int index) const {
+void WebWindow::renderElement(const BoardTable& board, ControlArray array, int index) const {
     const Element& element = model_->element(array, index);
     if (array == ControlArray::Square) {
-        const BoardCell cell = model_->boardCell(index);
-        const std::string name = colorName(element.backColor);
-        const PageSquare square{pageRect(element.rect),   cell.row,        cell.column,
+        // Every square rendered is shown, and so a cell of the board.
+        const TableCell cell = board.cellOf(index).value_or(TableCell{});
+        const std::string name = board.name(cell);
+        const PageSquare square{pageRect(element.rect),   cell.row + 1,    cell.column + 1,
                                 toRgb(element.backColor), element.visible, name.c_str()};
         tinzel_page_square(index, &square);
     } else {
@@ -110,12 +111,13 @@ void WebWindow::render(const FormModel& model, const FormChanges& changes) {
         }
     }
     // In the order of each array, so Tab walks the buttons by index.
+    const BoardTable board(&model);
     for (const ControlArray array : {ControlArray::Square, ControlArray::Color}) {
         for (const ChangedElement& changed : changes.elements(array)) {
             if ((changed.changes & kVanished) != 0) {
                 tinzel_page_vanish(array == ControlArray::Color ? 1 : 0, changed.index);
             } else {
-                renderElement(array, changed.index);
+                renderElement(board, array, changed.index);
             }
         }
     }

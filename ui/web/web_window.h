@@ -2,6 +2,7 @@
 // script (form1_page.js), so that assistive technology reads the board and the buttons.
 #pragma once
 
+#include "ui/board_table.h"
 #include "ui/form_runtime.h"
 #include "ui/form_view.h"
 #include "ui/fresh_presses.h"
@@ -31,7 +32,7 @@ class WebWindow final : public FormView {
 
   private:
     void createDesignControls() const;
-    void renderElement(ControlArray array, int index) const;
+    void renderElement(const BoardTable& board, ControlArray array, int index) const;
 
     FreshPresses buttonKeys_;
     FreshPresses messageKeys_;
