@@ -87,6 +87,13 @@ function(tinzel_tests_buildable result)
         tinzel_find_program(APPSTREAMCLI_EXECUTABLE appstreamcli)
         tinzel_find_program(DPKG_SHLIBDEPS_EXECUTABLE dpkg-shlibdeps)
         tinzel_find_program(LINTIAN_EXECUTABLE lintian)
+        # The scenarios turn accessibility on through Qt's private GUI API.
+        get_target_property(gui_private Qt6::GuiPrivate INTERFACE_INCLUDE_DIRECTORIES)
+        find_file(TINZEL_QT_ACCESSIBILITY_HEADER qpa/qplatformaccessibility.h
+            PATHS ${gui_private} NO_DEFAULT_PATH)
+        if(NOT TINZEL_QT_ACCESSIBILITY_HEADER)
+            tinzel_note_missing(qplatformaccessibility.h)
+        endif()
         # The screen reader's end-to-end test: an accessibility bus of its own, and AT-SPI's
         # Python client.
         tinzel_find_program(DBUS_RUN_SESSION_EXECUTABLE dbus-run-session)

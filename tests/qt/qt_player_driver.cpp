@@ -1,6 +1,11 @@
 #include "tests/qt/qt_player_driver.h"
 
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
@@ -9,6 +14,8 @@
 #include <QPainter>
 #include <QTimer>
 #include <QtTest>
+#include <set>
+#include <utility>
 
 #include "game/form1_module.h"
 #include "tests/failing_load.h"
@@ -117,6 +124,41 @@ void leftClicks(QWidget* window, QPoint place, int clicks) {
     }
 }
 
+// The cells whose name changes the accessibility layer has sent since the last read, as a
+// screen reader would hear them.
+std::set<int> announcedCells;
+int announcedColumns = 10;
+
+void hearAnnouncement(QAccessibleEvent* event) {
+    if (event->type() != QAccessible::NameChanged) {
+        return;
+    }
+    if (QAccessibleInterface* changed = event->accessibleInterface()) {
+        if (QAccessibleTableCellInterface* cell = changed->tableCellInterface()) {
+            announcedCells.insert(cell->rowIndex() * announcedColumns + cell->columnIndex());
+        }
+    }
+}
+
+// A screen reader has come: accessibility turns on, as the platform's bridge turns it on when
+// one connects over AT-SPI. The offscreen platform has no bridge to do it.
+void screenReaderArrives() {
+    if (QPlatformAccessibility* platform =
+            QGuiApplicationPrivate::platformIntegration()->accessibility()) {
+        platform->setActive(true);
+    }
+}
+
+// Every interface below `node`, as a screen reader walks the window.
+void walk(QAccessibleInterface* node, std::vector<QAccessibleInterface*>& found) {
+    for (int index = 0; index < node->childCount(); ++index) {
+        if (QAccessibleInterface* child = node->child(index)) {
+            found.push_back(child);
+            walk(child, found);
+        }
+    }
+}
+
 QMessageBox* openMessage() {
     return qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
 }
@@ -126,6 +168,8 @@ QMessageBox* openMessage() {
 QtPlayerDriver::QtPlayerDriver() = default;
 
 QtPlayerDriver::~QtPlayerDriver() {
+    QAccessible::installUpdateHandler(nullptr);
+    announcedCells.clear();
     game_.reset();
     window_.reset();
 }
@@ -296,6 +340,33 @@ std::optional<ShownMessage> QtPlayerDriver::message() {
                  : box->icon() == QMessageBox::Critical ? "error"
                                                         : "other";
     return shown;
+}
+
+// Through Qt's accessibility interfaces, which AT-SPI reads for a screen reader.
+AccessibleWindow QtPlayerDriver::accessibleWindow() {
+    screenReaderArrives();
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(window_->frame());
+    AccessibleWindow read;
+    read.name = window->text(QAccessible::Name).toStdString();
+    std::vector<QAccessibleInterface*> nodes;
+    walk(window, nodes);
+    for (QAccessibleInterface* node : nodes) {
+        const std::string name = node->text(QAccessible::Name).toStdString();
+        read.names.push_back(name);
+        if (node->role() == QAccessible::Button) {
+            read.buttons.push_back(name);
+        } else if (QAccessibleTableInterface* table = node->tableInterface()) {
+            read.rows = table->rowCount();
+            read.columns = table->columnCount();
+            for (int index = 0; index < node->childCount(); ++index) {
+                read.cells.push_back(node->child(index)->text(QAccessible::Name).toStdString());
+            }
+        }
+    }
+    read.announced = std::exchange(announcedCells, {});
+    announcedColumns = read.columns;
+    QAccessible::installUpdateHandler(&hearAnnouncement);
+    return read;
 }
 
 bool QtPlayerDriver::windowShown() {

@@ -36,6 +36,7 @@ class QtPlayerDriver final : public PlayerDriver {
     CaptionInk captionInk(ScoreLabel label) override;
     BoardColours boardColours() override;
     std::optional<ShownMessage> message() override;
+    AccessibleWindow accessibleWindow() override;
     bool windowShown() override;
     std::optional<int> exitStatus() override;
 

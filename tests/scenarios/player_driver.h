@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -57,6 +58,23 @@ BoardColours readBoard(ColourAt colourAt) {
     return shown;
 }
 
+// What assistive technology is told of the window, read through the toolkit's own
+// accessibility interface as a screen reader reads it.
+struct AccessibleWindow {
+    std::string name;
+    // The board's table, its cells' names row by row.
+    int rows = 0;
+    int columns = 0;
+    std::vector<std::string> cells;
+    // The colour buttons' names, in their order.
+    std::vector<std::string> buttons;
+    // Every name in the window, for what must not be read out.
+    std::vector<std::string> names;
+    // The cells (row × columns + column) whose new names were announced since the last read;
+    // none for a driver that the toolkit tells nothing of its announcements.
+    std::optional<std::set<int>> announced;
+};
+
 class PlayerDriver {
   public:
     virtual ~PlayerDriver() = default;
@@ -100,6 +118,7 @@ class PlayerDriver {
     virtual CaptionInk captionInk(ScoreLabel label) = 0;
     virtual BoardColours boardColours() = 0;
     virtual std::optional<ShownMessage> message() = 0;
+    virtual AccessibleWindow accessibleWindow() = 0;
     virtual bool windowShown() = 0;
     // The program's exit status once the game has ended.
     virtual std::optional<int> exitStatus() = 0;

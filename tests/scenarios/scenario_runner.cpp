@@ -177,6 +177,35 @@ class Play {
         }
     }
 
+    // The window as assistive technology reads it agrees with its pixels, and every cell
+    // renamed since the last hearing was announced.
+    void hearBoard() {
+        const AccessibleWindow heard = driver_.accessibleWindow();
+        check(heard.name == "Form1", "the window is called \"" + heard.name + "\"");
+        check(heard.rows == 10 && heard.columns == 10, "the board is a table of " +
+                                                           std::to_string(heard.rows) + " x " +
+                                                           std::to_string(heard.columns));
+        const BoardColours shown = driver_.boardColours();
+        for (std::size_t k = 0; k < shown.squares.size() && k < heard.cells.size(); ++k) {
+            const int colour = paletteIndex(shown.squares[k]);
+            check(colour >= 0 && heard.cells[k] == PaletteNames[static_cast<std::size_t>(colour)],
+                  "square " + std::to_string(k + 1) + " is read as \"" + heard.cells[k] +
+                      "\" and shows " + hex(shown.squares[k]));
+        }
+        check(heard.buttons == std::vector<std::string>(PaletteNames.begin(), PaletteNames.end()),
+              "the buttons are read as " + join(heard.buttons));
+        check(std::find(heard.names.begin(), heard.names.end(), "Label2") == heard.names.end(),
+              "Label2 is read out");
+        if (!lastHeard_.empty() && heard.announced.has_value()) {
+            for (std::size_t k = 0; k < heard.cells.size(); ++k) {
+                check(heard.cells[k] == lastHeard_[k] ||
+                          heard.announced->count(static_cast<int>(k)) != 0,
+                      "cell " + std::to_string(k) + " became " + heard.cells[k] + " unannounced");
+            }
+        }
+        lastHeard_ = heard.cells;
+    }
+
     void seeMessage(const std::string& expected, bool error) {
         const std::optional<ShownMessage> shown = driver_.message();
         check(shown.has_value(), "no message is open");
@@ -215,6 +244,8 @@ class Play {
 
         if (is("see board", 0)) {
             seeBoard();
+        } else if (is("hear board", 0)) {
+            hearBoard();
         } else if (is("see caption", 2)) {
             const std::string shown = driver_.caption(labelNamed(argument(2)));
             check(shown == argument(1), argument(2) + " says \"" + shown + "\"");
@@ -295,6 +326,7 @@ class Play {
     std::deque<Action> pending_;
     const ScenarioStep* step_ = nullptr;
     int answered_ = -1;
+    std::vector<std::string> lastHeard_;
     std::string failure_;
 };
 

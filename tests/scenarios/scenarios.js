@@ -13,6 +13,21 @@ const palette = [
   0x4040ff, 0xff40ff,
 ];
 
+// What assistive technology calls each colour index.
+const colourNames = [
+  'Black',
+  'Grey',
+  'White',
+  'Pink',
+  'Red',
+  'Orange',
+  'Yellow',
+  'Green',
+  'Cyan',
+  'Blue',
+  'Magenta',
+];
+
 // A step's words: bare words, and "quoted text" kept whole.
 function words(line) {
   return [...line.matchAll(/"([^"]*)"|(\S+)/g)].map((match) => match[1] ?? match[2]);
@@ -55,6 +70,7 @@ function check(condition, message) {
 // Plays `scenario` on `driver`, already started. Throws at the first step the window fails.
 async function play(scenario, driver) {
   let answered = -1;
+  let lastHeard = null;
 
   // The board as drawn, each square and button turned into its colour index (-1: none).
   const board = async () => {
@@ -100,7 +116,40 @@ async function play(scenario, driver) {
     check(matches, `the message says ${JSON.stringify(message.text)}`);
   };
 
+  // The window as assistive technology reads it agrees with its pixels, and every cell renamed
+  // since the last hearing was announced, where the driver hears announcements.
+  const hearBoard = async () => {
+    const heard = await driver.accessibleWindow();
+    check(heard.name === 'Form1', `the window is called "${heard.name}"`);
+    check(
+      heard.rows === 10 && heard.columns === 10,
+      `the board is a table of ${heard.rows} x ${heard.columns}`,
+    );
+    const { squares, shown } = await board();
+    squares.forEach((colour, k) => {
+      check(
+        heard.cells[k] === colourNames[colour],
+        `square ${k + 1} is read as "${heard.cells[k]}" and shows ${shown.squares[k].toString(16)}`,
+      );
+    });
+    check(
+      heard.buttons.join() === colourNames.join(),
+      `the buttons are read as ${heard.buttons.join(' ')}`,
+    );
+    check(!heard.names.includes('Label2'), 'Label2 is read out');
+    if (lastHeard && heard.announced) {
+      heard.cells.forEach((name, k) => {
+        check(
+          name === lastHeard[k] || heard.announced.has(k),
+          `cell ${k} became ${name} unannounced`,
+        );
+      });
+    }
+    lastHeard = heard.cells;
+  };
+
   const steps = {
+    'hear board': hearBoard,
     'see board': async () => {
       const { squares, buttons, shown } = await board();
       const unknown = squares.findIndex((square) => square < 0);

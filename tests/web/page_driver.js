@@ -227,6 +227,38 @@ class PageDriver {
     return { squares: shown.slice(0, 100), buttons: shown.slice(100) };
   }
 
+  // Through the browser's accessibility tree, which a screen reader reads. The browser tells its
+  // driver nothing of the announcements it makes as names change, so none are counted here.
+  async accessibleWindow() {
+    const cdp = await this.context.newCDPSession(this.page);
+    try {
+      const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+      const byId = new Map(nodes.map((node) => [node.nodeId, node]));
+      const children = (node) => (node.childIds ?? []).map((id) => byId.get(id)).filter(Boolean);
+      const role = (node) => node.role?.value;
+      const name = (node) => node.name?.value ?? '';
+      const shown = nodes.filter((node) => !node.ignored);
+      const window = shown.find((node) => role(node) === 'group');
+      const grid = shown.find((node) => role(node) === 'grid');
+      const rows = grid ? children(grid).filter((node) => role(node) === 'row') : [];
+      const cells = rows.map((row) => children(row).filter((node) => role(node) === 'gridcell'));
+      return {
+        name: window ? name(window) : '',
+        rows: rows.length,
+        columns: Math.max(0, ...cells.map((row) => row.length)),
+        cells: cells.flat().map(name),
+        // The colour buttons; the window's close box is its caption bar's.
+        buttons: shown
+          .filter((node) => role(node) === 'button' && name(node) !== 'Close')
+          .map(name),
+        names: shown.map(name),
+        announced: null,
+      };
+    } finally {
+      await cdp.detach();
+    }
+  }
+
   message() {
     return this.page.evaluate(() => {
       const dialog = document.getElementById('message');

@@ -1,6 +1,10 @@
 #include "tests/win32/win32_player_driver.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/form1_module.h"
@@ -123,11 +127,132 @@ Capture screenOf(HWND window) {
     });
 }
 
+// The cells whose name changes the window has announced since the last read, as a screen
+// reader's event hook hears them.
+std::set<int> announcedCells;
+HWND announcingWindow = nullptr;
+
+void CALLBACK hearAnnouncement(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child,
+                               DWORD, DWORD) {
+    if (event == EVENT_OBJECT_NAMECHANGE && window == announcingWindow &&
+        object == win32::WindowAccessibility::kBoardObjectId && child > CHILDID_SELF) {
+        announcedCells.insert(child - 1);
+    }
+}
+
+std::string nameOf(IAccessible* object, LONG child) {
+    VARIANT id;
+    VariantInit(&id);
+    id.vt = VT_I4;
+    id.lVal = child;
+    BSTR name = nullptr;
+    std::string read;
+    if (SUCCEEDED(object->get_accName(id, &name)) && name != nullptr) {
+        read = narrow(name);
+        SysFreeString(name);
+    }
+    return read;
+}
+
+LONG roleOf(IAccessible* object, LONG child = CHILDID_SELF) {
+    VARIANT id;
+    VariantInit(&id);
+    id.vt = VT_I4;
+    id.lVal = child;
+    VARIANT role;
+    VariantInit(&role);
+    return SUCCEEDED(object->get_accRole(id, &role)) && role.vt == VT_I4 ? role.lVal : 0;
+}
+
+std::string descriptionOf(IAccessible* object, LONG child) {
+    VARIANT id;
+    VariantInit(&id);
+    id.vt = VT_I4;
+    id.lVal = child;
+    BSTR description = nullptr;
+    std::string read;
+    if (SUCCEEDED(object->get_accDescription(id, &description)) && description != nullptr) {
+        read = narrow(description);
+        SysFreeString(description);
+    }
+    return read;
+}
+
+// An object's children as AccessibleChildren gives them: objects of their own, or simple
+// children by their ids.
+std::vector<VARIANT> childrenOf(IAccessible* object) {
+    LONG count = 0;
+    object->get_accChildCount(&count);
+    std::vector<VARIANT> children(static_cast<std::size_t>(count));
+    LONG obtained = 0;
+    if (count > 0) {
+        AccessibleChildren(object, 0, count, children.data(), &obtained);
+    }
+    children.resize(static_cast<std::size_t>(obtained));
+    return children;
+}
+
+// A screen reader tells a button it has no role for by its window's class, as NVDA does
+// (Wine's objects for a control's client area say only "client").
+bool isButton(IAccessible* object) {
+    HWND window = nullptr;
+    wchar_t className[32] = {};
+    return SUCCEEDED(WindowFromAccessibleObject(object, &window)) && window != nullptr &&
+           GetClassNameW(window, className, 32) > 0 && lstrcmpiW(className, L"Button") == 0;
+}
+
+// The table's cells, its simple children, with their names; its rows and columns from what
+// each cell's description says of its place ("Row 3, column 7").
+void readTable(IAccessible* table, AccessibleWindow& read) {
+    for (VARIANT& child : childrenOf(table)) {
+        if (child.vt == VT_I4) {
+            read.cells.push_back(nameOf(table, child.lVal));
+            int row = 0;
+            int column = 0;
+            if (std::sscanf(descriptionOf(table, child.lVal).c_str(), "Row %d, column %d", &row,
+                            &column) == 2) {
+                read.rows = std::max(read.rows, row);
+                read.columns = std::max(read.columns, column);
+            }
+        }
+        VariantClear(&child);
+    }
+}
+
+// Every object below `object`, as a screen reader walks the window, with what it says.
+void walk(IAccessible* object, AccessibleWindow& read) {
+    for (VARIANT& child : childrenOf(object)) {
+        if (child.vt == VT_DISPATCH && child.pdispVal != nullptr) {
+            IAccessible* found = nullptr;
+            child.pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&found));
+            if (found != nullptr) {
+                const LONG role = roleOf(found);
+                const std::string name = nameOf(found, CHILDID_SELF);
+                read.names.push_back(name);
+                if (role == ROLE_SYSTEM_PUSHBUTTON || isButton(found)) {
+                    read.buttons.push_back(name);
+                }
+                if (role == ROLE_SYSTEM_TABLE) {
+                    readTable(found, read);
+                } else {
+                    walk(found, read);
+                }
+                found->Release();
+            }
+        }
+        VariantClear(&child);
+    }
+}
+
 }  // namespace
 
 Win32PlayerDriver::Win32PlayerDriver() = default;
 
 Win32PlayerDriver::~Win32PlayerDriver() {
+    if (announcements_ != nullptr) {
+        UnhookWinEvent(announcements_);
+        announcedCells.clear();
+    }
     game_.reset();
     window_.reset();
     if (otherProgram_ != nullptr) {
@@ -339,6 +464,28 @@ std::optional<ShownMessage> Win32PlayerDriver::message() {
         }
     }
     return shown;
+}
+
+// Through MSAA, as NVDA and JAWS read the window.
+AccessibleWindow Win32PlayerDriver::accessibleWindow() {
+    AccessibleWindow read;
+    IAccessible* client = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window_->frame(), static_cast<DWORD>(OBJID_CLIENT),
+                                          __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&client)))) {
+        throw ScenarioFailure("the window gives assistive technology no object");
+    }
+    read.name = nameOf(client, CHILDID_SELF);
+    walk(client, read);
+    client->Release();
+    read.announced = std::exchange(announcedCells, {});
+    if (announcements_ == nullptr) {
+        announcingWindow = window_->frame();
+        announcements_ =
+            SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
+                            &hearAnnouncement, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    }
+    return read;
 }
 
 bool Win32PlayerDriver::windowShown() {

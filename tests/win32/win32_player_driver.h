@@ -35,6 +35,7 @@ class Win32PlayerDriver final : public PlayerDriver {
     CaptionInk captionInk(ScoreLabel label) override;
     BoardColours boardColours() override;
     std::optional<ShownMessage> message() override;
+    AccessibleWindow accessibleWindow() override;
     bool windowShown() override;
     std::optional<int> exitStatus() override;
 
@@ -47,6 +48,8 @@ class Win32PlayerDriver final : public PlayerDriver {
     std::unique_ptr<win32::Win32Window> window_;
     std::unique_ptr<FormEvents> game_;
     HWND otherProgram_ = nullptr;
+    // Hears the window's announcements, from the first read on.
+    HWINEVENTHOOK announcements_ = nullptr;
     bool startPending_ = false;
     const std::function<bool()>* step_ = nullptr;
     bool stepping_ = false;
