@@ -73,6 +73,8 @@ class TimingView final : public tinzel::FormView {
     tinzel::win32::Win32Window& window_;
 };
 
+void CALLBACK hearNothing(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD) {}
+
 }  // namespace
 
 int main() {
@@ -120,5 +122,26 @@ int main() {
     std::printf("win32_round_paint_and_rest_us %.1f\n", mean - accounted);
     std::printf("win32_child_windows %d\nwin32_working_set_kib %llu\n", held.childWindows,
                 static_cast<unsigned long long>(held.workingSetBytes / 1024));
+
+    // The same rounds with a screen reader listening: it holds the board's object and hears
+    // every renamed cell, as NVDA's event hook does.
+    IAccessible* board = nullptr;
+    AccessibleObjectFromWindow(window.frame(), WindowAccessibility::kBoardObjectId,
+                               __uuidof(IAccessible), reinterpret_cast<void**>(&board));
+    const HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, &hearNothing,
+                        GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    std::vector<double> listened;
+    for (int round = 0; round < kRounds; ++round) {
+        const LARGE_INTEGER start = now();
+        playRound(window, game, choices);
+        listened.push_back(microseconds(start, now()));
+    }
+    UnhookWinEvent(hook);
+    if (board != nullptr) {
+        board->Release();
+    }
+    std::printf("win32_listening_turnover_median_us %.1f\nwin32_listening_turnover_p99_us %.1f\n",
+                at(listened, 0.5), at(listened, 0.99));
     return 0;
 }

@@ -55,6 +55,17 @@ function(tinzel_decide_part result part setting missing)
     endif()
 endfunction()
 
+# The scenarios and the benchmarks turn Qt's accessibility on through its private GUI API, as
+# a screen reader's bridge does.
+macro(tinzel_find_qt_accessibility_switch)
+    get_target_property(gui_private Qt6::GuiPrivate INTERFACE_INCLUDE_DIRECTORIES)
+    find_file(TINZEL_QT_ACCESSIBILITY_HEADER qpa/qplatformaccessibility.h
+        PATHS ${gui_private} NO_DEFAULT_PATH)
+    if(NOT TINZEL_QT_ACCESSIBILITY_HEADER)
+        tinzel_note_missing(qplatformaccessibility.h)
+    endif()
+endmacro()
+
 function(tinzel_tests_buildable result)
     set(missing "")
     if(CMAKE_CROSSCOMPILING)
@@ -87,13 +98,7 @@ function(tinzel_tests_buildable result)
         tinzel_find_program(APPSTREAMCLI_EXECUTABLE appstreamcli)
         tinzel_find_program(DPKG_SHLIBDEPS_EXECUTABLE dpkg-shlibdeps)
         tinzel_find_program(LINTIAN_EXECUTABLE lintian)
-        # The scenarios turn accessibility on through Qt's private GUI API.
-        get_target_property(gui_private Qt6::GuiPrivate INTERFACE_INCLUDE_DIRECTORIES)
-        find_file(TINZEL_QT_ACCESSIBILITY_HEADER qpa/qplatformaccessibility.h
-            PATHS ${gui_private} NO_DEFAULT_PATH)
-        if(NOT TINZEL_QT_ACCESSIBILITY_HEADER)
-            tinzel_note_missing(qplatformaccessibility.h)
-        endif()
+        tinzel_find_qt_accessibility_switch()
         # The screen reader's end-to-end test: an accessibility bus of its own, and AT-SPI's
         # Python client.
         tinzel_find_program(DBUS_RUN_SESSION_EXECUTABLE dbus-run-session)
@@ -129,6 +134,9 @@ function(tinzel_benchmarks_buildable result)
         find_package(benchmark QUIET)
         if(NOT benchmark_FOUND)
             tinzel_note_missing(benchmarkConfig.cmake)
+        endif()
+        if(TINZEL_FRONT_END STREQUAL "qt")
+            tinzel_find_qt_accessibility_switch()
         endif()
     endif()
     tinzel_decide_part(buildable benchmarks "${TINZEL_BUILD_BENCH}" "${missing}")

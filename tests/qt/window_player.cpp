@@ -107,9 +107,9 @@ int WindowPlayer::roundsPlayed() const {
 void WindowPlayer::repaint() {
     playedBefore_ = -1;  // no answer pending: any paint counts
     painted_ = false;
-    // Not the top-level window: Qt skips repainting a window that its one opaque child
-    // covers completely, children included.
-    window_->controls()->update();
+    // The board, which covers the whole panel and paints it: Qt skips repainting a widget
+    // that an opaque child covers completely, children included.
+    window_->controls()->board()->update();
     while (!painted_) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     }

@@ -8,6 +8,9 @@ namespace tinzel::qt {
 
 Board::Board(Resolution resolution, QWidget* parent) : QWidget(parent), resolution_(resolution) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    // It paints the panel's colour under the squares itself, so the panel beneath is never
+    // painted too.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     setGeometry(parent->rect());
     lower();
@@ -38,10 +41,11 @@ QRect Board::squareGeometry(int index) const {
 }
 
 void Board::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.fillRect(event->rect(), toQColor(design::kBackColor));
     if (model_ == nullptr) {
         return;
     }
-    QPainter painter(this);
     const QColor border = palette().color(QPalette::WindowText);
     for (int index = 0; index <= model_->lastIndex(ControlArray::Square); ++index) {
         if (!model_->exists(ControlArray::Square, index)) {
