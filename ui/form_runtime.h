@@ -39,8 +39,6 @@ class FormRuntime final : public RuntimeServices {
 
     bool hasEnded() const { return ended_; }
     int exitStatus() const { return exitStatus_; }
-    // This load's controls, or null while the window is unloaded.
-    const FormModel* model() const { return model_ ? &*model_ : nullptr; }
 
     void setCaption(ScoreLabel label, std::string_view text) override;
     void createElement(ControlArray array, int index) override;

@@ -8,6 +8,7 @@
 #include "game/form1_module.h"
 #include "game/palette.h"
 #include "tests/qt/form1_controls_peer.h"
+#include "tests/qt/qt_window_peer.h"
 #include "tests/ten_color.h"
 #include "ui/form_design.h"
 #include "ui/form_runtime.h"
@@ -28,7 +29,9 @@ struct RunningGame {
         runtime.start();
     }
 
-    tinzel::qt::Form1Controls& controls() const { return *window.controls(); }
+    tinzel::qt::Form1Controls& controls() const {
+        return *tinzel::testing::QtWindowPeer(window).controls();
+    }
     ColorButton* button(int index) const { return controls().colorButton(index); }
     tinzel::testing::Form1ControlsPeer peer() const {
         return tinzel::testing::Form1ControlsPeer(controls());

@@ -20,7 +20,6 @@
 #include "game/form1_module.h"
 #include "tests/failing_load.h"
 #include "ui/qt/color_button.h"
-#include "ui/qt/conversions.h"
 
 namespace tinzel::testing {
 
@@ -221,8 +220,8 @@ void QtPlayerDriver::run(const std::function<bool()>& step) {
 
 QPoint QtPlayerDriver::pixelsOf(TwipsPoint point) const {
     const QWidget* frame = window_->frame();
-    const qt::Resolution resolution{frame->logicalDpiX(), frame->logicalDpiY()};
-    return {qt::pixelsX(point.x, resolution), qt::pixelsY(point.y, resolution)};
+    const PixelPoint place = pixelsAt(point, frame->width(), frame->height());
+    return {place.x, place.y};
 }
 
 void QtPlayerDriver::clickAt(TwipsPoint point) {

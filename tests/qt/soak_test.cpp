@@ -6,6 +6,7 @@
 
 #include "game/palette.h"
 #include "tests/qt/form1_controls_peer.h"
+#include "tests/qt/qt_window_peer.h"
 #include "tests/qt/window_player.h"
 #include "ui/qt/conversions.h"
 
@@ -26,7 +27,8 @@ QString checkRound(const WindowPlayer& player) {
     const auto& state = player.game().state();
     QWidget* window = player.window().frame();
     const auto forms = window->findChildren<tinzel::qt::Form1Controls*>();
-    if (forms.size() != 1 || forms.front() != player.window().controls()) {
+    if (forms.size() != 1 ||
+        forms.front() != tinzel::testing::QtWindowPeer(player.window()).controls()) {
         return QStringLiteral("the window holds %1 rounds' controls").arg(forms.size());
     }
     const tinzel::testing::Form1ControlsPeer controls(*forms.front());

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <stdexcept>
 
+#include "tests/qt/qt_window_peer.h"
 #include "tests/ten_color.h"
 
 namespace tinzel::testing {
@@ -85,7 +86,7 @@ void WindowPlayer::answer(int index, Activation activation, bool untilPainted) {
     const int finishedBefore = gamesFinished_;
     playedBefore_ = roundsPlayed();
     painted_ = false;
-    postActivation(window_->controls()->colorButton(index), activation);
+    postActivation(QtWindowPeer(*window_).controls()->colorButton(index), activation);
     while (roundsPlayed() == playedBefore_ || (untilPainted && !painted_)) {
         if (gamesFinished_ != finishedBefore) {
             break;
@@ -109,7 +110,7 @@ void WindowPlayer::repaint() {
     painted_ = false;
     // The board, which covers the whole panel and paints it: Qt skips repainting a widget
     // that an opaque child covers completely, children included.
-    window_->controls()->board()->update();
+    QtWindowPeer(*window_).controls()->board()->update();
     while (!painted_) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     }

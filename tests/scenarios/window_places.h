@@ -35,4 +35,16 @@ inline TwipsPoint bareSpot() {
     return {7000, 2600};
 }
 
+// Where a place lies in a client area of `width` × `height` pixels, which shows the whole
+// design: a driver aims by the window's own size, never by the window's own conversion, so a
+// fault in that conversion cannot hide in the aiming.
+struct PixelPoint {
+    int x;
+    int y;
+};
+
+inline PixelPoint pixelsAt(TwipsPoint place, int width, int height) {
+    return {place.x * width / design::kClientWidth, place.y * height / design::kClientHeight};
+}
+
 }  // namespace tinzel::testing

@@ -73,7 +73,6 @@ struct RunningGame {
     FormRuntime runtime;
     Win32Window window{GetModuleHandleW(nullptr), runtime};
     Form1Module game{runtime};
-    const FormModel& form() const { return *runtime.model(); }
 };
 
 // Presses OK on the next message box titled "Tinzel" once it opens, keeping its text and
@@ -149,7 +148,7 @@ void expectDesignLayout(const Win32Window& window, int dpi) {
 
 TEST(Win32Window, LayoutFollowsTheDesignInTwipsAtTheWindowsDpi) {
     RunningGame running;
-    const int dpi = running.window.dpi();
+    const int dpi = testing::Win32WindowPeer(running.window).dpi();
     std::printf("window DPI: %d\n", dpi);
     if (const char* wanted = std::getenv("TINZEL_WINE_DPI")) {
         EXPECT_EQ(dpi, std::atoi(wanted)) << "the screen's DPI setting did not reach the window";
@@ -161,7 +160,7 @@ TEST(Win32Window, LayoutFollowsTheDesignInTwipsAtTheWindowsDpi) {
 TEST(Win32Window, AScreenOfAnotherDpiLaysTheWindowOutAgainForThisRoundAndTheNext) {
     RunningGame running;
     auto& window = running.window;
-    const int newDpi = window.dpi() == 144 ? 96 : 144;
+    const int newDpi = testing::Win32WindowPeer(window).dpi() == 144 ? 96 : 144;
     RECT suggested;
     GetWindowRect(window.frame(), &suggested);
     OffsetRect(&suggested, 40, 30);
@@ -172,7 +171,7 @@ TEST(Win32Window, AScreenOfAnotherDpiLaysTheWindowOutAgainForThisRoundAndTheNext
                  reinterpret_cast<LPARAM>(&suggested));
     pumpPending(&window);
 
-    EXPECT_EQ(window.dpi(), newDpi);
+    EXPECT_EQ(testing::Win32WindowPeer(window).dpi(), newDpi);
     RECT moved;
     GetWindowRect(window.frame(), &moved);
     EXPECT_EQ(moved.left, suggested.left);

@@ -10,7 +10,6 @@
 #include "game/form1_module.h"
 #include "tests/failing_load.h"
 #include "tests/win32/mouse_input.h"
-#include "ui/twips.h"
 
 namespace tinzel::testing {
 
@@ -317,7 +316,10 @@ void Win32PlayerDriver::run(const std::function<bool()>& step) {
 }
 
 POINT Win32PlayerDriver::pixelsOf(TwipsPoint point) const {
-    return {twipsToPixels(point.x, window_->dpi()), twipsToPixels(point.y, window_->dpi())};
+    RECT client;
+    GetClientRect(window_->frame(), &client);
+    const PixelPoint place = pixelsAt(point, client.right, client.bottom);
+    return {place.x, place.y};
 }
 
 // Steps run a timer tick apart, well inside the double-click time.

@@ -13,6 +13,8 @@ class Win32WindowPeer {
     HWND colorButton(int index) const { return window_.colorButton(index); }
     HWND scoreLabel(ScoreLabel label) const { return window_.scoreLabel(label); }
     HWND label2() const { return window_.label2_; }
+    // The DPI the window is laid out at now.
+    int dpi() const { return window_.dpi_; }
     RECT squareRect(int index) const { return window_.squareRect(index); }
     // From the unload of a round until its successor is rendered whole, nothing may be drawn.
     bool roundShown() const { return window_.model_ != nullptr && !window_.rendering_; }

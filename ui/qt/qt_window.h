@@ -11,6 +11,10 @@
 #include "ui/form_view.h"
 #include "ui/qt/form1_controls.h"
 
+namespace tinzel::testing {
+class QtWindowPeer;
+}
+
 namespace tinzel::qt {
 
 class QtWindow : public QObject, public FormView {
@@ -23,8 +27,6 @@ class QtWindow : public QObject, public FormView {
     // The top-level window. It lives as long as this object, so the window keeps its place
     // on the desktop from round to round, as the controls on it do.
     QWidget* frame() const { return frame_.get(); }
-    // The controls, made by the first load and kept to the end; null before it.
-    Form1Controls* controls() const { return controls_; }
 
     void render(const FormModel& model, const FormChanges& changes) override;
     void unloaded() override;
@@ -44,6 +46,9 @@ class QtWindow : public QObject, public FormView {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The tests reach the controls through tests/qt/qt_window_peer.h.
+    friend class testing::QtWindowPeer;
+
     Resolution resolution() const;
 
     FormRuntime& runtime_;

@@ -45,7 +45,6 @@ class Win32Window final : public FormView {
     // The top-level window; it lives from start-up to the end, so it keeps its place on the
     // desktop from round to round, as its controls do.
     HWND frame() const { return frame_; }
-    int dpi() const { return dpi_; }
 
     void render(const FormModel& model, const FormChanges& changes) override;
     void unloaded() override;
