@@ -14,6 +14,7 @@
 #include "ui/form_runtime.h"
 #include "ui/fresh_presses.h"
 #include "ui/score_fit.h"
+#include "ui/twips.h"
 
 namespace tinzel {
 namespace {
@@ -160,6 +161,11 @@ TEST(FormRuntime, ALoadRunsBeforeTheWindowIsShownAndTheFocusKeepsItsButton) {
     // The new round's buttons are the old ones as they were: nothing of them to draw.
     EXPECT_EQ(running.view.calls,
               (std::vector<std::string>{"unloaded", "Form_Load", "show", "focus 2"}));
+    running.view.focus = 0;  // the top button is a place like any other
+    running.runtime.click(0);
+    EXPECT_EQ(running.view.calls.back(), "focus 0");
+    running.view.focus = 2;
+    running.runtime.click(2);
     running.view.calls.clear();
     running.view.focus = 3;  // a hidden button is no place for the focus
     running.runtime.click(3);
@@ -239,6 +245,20 @@ TEST(FreshPresses, AHeldKeyActsOnceAndARestartDisownsTheKeysAlreadyDown) {
     EXPECT_TRUE(presses.down('\r', false));
     EXPECT_TRUE(presses.up('\r'));
     EXPECT_FALSE(presses.up('\r'));
+}
+
+// Each edge is rounded to the nearest pixel on its own (a half away from nought): rounded,
+// not cut, and the size follows from the edges, so squares that touch in twips touch on screen.
+TEST(Twips, EdgesRoundToTheNearestPixelEachOnItsOwn) {
+    EXPECT_EQ(twipsToPixels(15, 96), 1);
+    EXPECT_EQ(twipsToPixels(4448, 96), 297);   // 296.53
+    EXPECT_EQ(twipsToPixels(4455, 144), 446);  // 445.5
+    EXPECT_EQ(twipsToPixels(-4455, 144), -446);
+    const PixelRect second = twipsToPixels(design::TwipsRect{495, 440, 495, 440}, 144, 144);
+    EXPECT_EQ(second.left, 50);   // 49.5
+    EXPECT_EQ(second.right, 99);  // 99.0: 49 wide, where its size alone would round to 50
+    EXPECT_EQ(second.top, 44);
+    EXPECT_EQ(second.bottom, 88);
 }
 
 // A monospaced face whose advance is 0.6 of its size, at 96 pixels to the inch.

@@ -115,6 +115,7 @@ void Form1WindowTest::layoutFollowsTheDesignInTwips() {
     expect(running.button(10)->geometry(), 4920, 4000, 1095, 400);
     expect(controls.scoreLabel(ScoreLabel::Wins)->geometry(), 6000, 0, 1575, 375);
     expect(controls.scoreLabel(ScoreLabel::Losses)->geometry(), 6000, 360, 1575, 375);
+    expect(controls.label2()->geometry(), 3600, 2280, 255, 15);
     // Neighbouring squares touch: no gap and no overlap anywhere on the board.
     for (int index = 1; index <= 100; ++index) {
         const QRect square = controls.squareGeometry(index);

@@ -133,6 +133,11 @@ void expectDesignLayout(const Win32Window& window, int dpi) {
     EXPECT_EQ(button10.left, px(4920));
     EXPECT_EQ(button10.top, px(4000));
     EXPECT_EQ(button10.bottom, px(4400));
+    const RECT label2 = clientRectOf(testing::Win32WindowPeer(window).label2());
+    EXPECT_EQ(label2.left, px(3600));
+    EXPECT_EQ(label2.top, px(2280));
+    EXPECT_EQ(label2.right, px(3855));
+    EXPECT_EQ(label2.bottom, px(2295));
     const RECT losses =
         clientRectOf(testing::Win32WindowPeer(window).scoreLabel(ScoreLabel::Losses));
     EXPECT_EQ(losses.left, px(6000));
