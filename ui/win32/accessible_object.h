@@ -92,6 +92,20 @@ class AccessibleObject : public IAccessible {
   protected:
     virtual ~AccessibleObject() = default;
 
+    // The child a VARIANT names, or -1.
+    static LONG childOf(const VARIANT& child) { return child.vt == VT_I4 ? child.lVal : -1; }
+    static bool contains(const RECT& area, LONG x, LONG y) {
+        const POINT point{x, y};
+        return PtInRect(&area, point) != FALSE;
+    }
+    static HRESULT location(const RECT& area, LONG* left, LONG* top, LONG* width, LONG* height) {
+        *left = area.left;
+        *top = area.top;
+        *width = area.right - area.left;
+        *height = area.bottom - area.top;
+        return S_OK;
+    }
+
     bool connected() const { return connected_; }
 
     HRESULT nothing(BSTR* text) const {

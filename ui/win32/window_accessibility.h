@@ -21,8 +21,7 @@
 
 namespace tinzel::win32 {
 
-class BoardObject;
-class ClientObject;
+class AccessibleObject;
 
 class WindowAccessibility {
   public:
@@ -63,8 +62,8 @@ class WindowAccessibility {
     const FormModel* model_ = nullptr;
     BoardTable table_;
     HWND leftOut_ = nullptr;
-    BoardObject* board_ = nullptr;
-    ClientObject* client_ = nullptr;
+    AccessibleObject* board_ = nullptr;
+    AccessibleObject* client_ = nullptr;
 };
 
 }  // namespace tinzel::win32
