@@ -43,9 +43,4 @@ inline constexpr std::string_view kScoreFontFamily = "OCR A Extended";
 inline constexpr int kScoreFontPoints = 12;
 inline constexpr double kSmallestScoreFontPoints = 5.5;
 
-// The colour buttons' look, the same in every window: a dark edge, and the focus ring drawn
-// this many pixels inside it, in the colour ui/focus_ring.h picks for the button's fill.
-inline constexpr ColorValue kButtonEdgeColor = 0x00404040;
-inline constexpr int kFocusRingInset = 4;
-
 }  // namespace tinzel::design

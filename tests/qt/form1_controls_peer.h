@@ -15,7 +15,7 @@ class Form1ControlsPeer {
   public:
     explicit Form1ControlsPeer(const qt::Form1Controls& controls) : controls_(controls) {}
 
-    QLabel* scoreLabel(ScoreLabel label) const { return controls_.scoreLabel(label); }
+    qt::ScoreDisplay* scoreLabel(ScoreLabel label) const { return controls_.scoreLabel(label); }
     QLabel* label2() const { return controls_.label2_; }
     int elementCount(ControlArray array) const { return controls_.model_->elementCount(array); }
 

@@ -186,7 +186,7 @@ void Form1WindowTest::buttonsAreNamedByTheirColourForAssistiveTools() {
 
 void Form1WindowTest::scoreLabelsAreSetInABoldOcrFaceAtTheDesignsSize() {
     RunningGame running;
-    QLabel* losses = running.peer().scoreLabel(ScoreLabel::Losses);
+    const tinzel::qt::ScoreDisplay* losses = running.peer().scoreLabel(ScoreLabel::Losses);
     const QFontInfo font(losses->font());
     QVERIFY2(font.family().startsWith(QStringLiteral("OCR")), qPrintable(font.family()));
     QVERIFY(font.bold());
@@ -196,8 +196,8 @@ void Form1WindowTest::scoreLabelsAreSetInABoldOcrFaceAtTheDesignsSize() {
 void Form1WindowTest::labelsTakeThePlatformsLabelColoursNotTheForms() {
     RunningGame running;
     const auto controls = running.peer();
-    QLabel* wins = controls.scoreLabel(ScoreLabel::Wins);
-    const QColor expected = QApplication::palette(wins).color(QPalette::Window);
+    tinzel::qt::ScoreDisplay* wins = controls.scoreLabel(ScoreLabel::Wins);
+    const QColor expected = QApplication::palette("QLabel").color(QPalette::Window);
     QVERIFY(expected != tinzel::qt::toQColor(tinzel::design::kBackColor));
     // Just inside the frame's bottom right corner, where no text reaches.
     const QImage shown = wins->grab().toImage();

@@ -19,7 +19,9 @@
 
 #include "game/form1_module.h"
 #include "tests/failing_load.h"
+#include "ui/form_look.h"
 #include "ui/qt/color_button.h"
+#include "ui/qt/score_display.h"
 
 namespace tinzel::testing {
 
@@ -63,41 +65,19 @@ void sendKey(QEvent::Type type, Key key, bool repeat) {
     }
 }
 
-ColorValue toColorValue(const QColor& color) {
-    return packColor(color.red(), color.green(), color.blue());
-}
-
-// The first and last pixel columns in `area` that hold anything darker than the background.
-std::pair<int, int> inkColumns(const QImage& image, QRect area = {}) {
-    if (area.isNull()) {
-        area = image.rect();
-    }
-    int first = -1;
-    int last = -1;
-    for (int x = area.left(); x <= area.right(); ++x) {
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            if (qGray(image.pixel(x, y)) < 128) {
-                first = first < 0 ? x : first;
-                last = x;
-                break;
-            }
+// The pixels of `image`, as a scenario reads them.
+Capture captureOf(const QImage& image) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    Capture capture{rgb.width(), rgb.height(), {}};
+    capture.pixels.reserve(static_cast<std::size_t>(rgb.width()) *
+                           static_cast<std::size_t>(rgb.height()));
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) {
+            capture.pixels.push_back(row[x] & 0xFFFFFFU);
         }
     }
-    return {first, last};
-}
-
-// `text` in `font`, black on white, with room to spare on every side.
-QImage drawnUnclipped(const QString& text, const QFont& font, qreal ratio) {
-    const QFontMetrics metrics(font);
-    const QSize size(metrics.horizontalAdvance(text) + 4 * metrics.height(), 3 * metrics.height());
-    QImage image(size * ratio, QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.drawText(QPoint(2 * metrics.height(), 2 * metrics.height()), text);
-    return image;
+    return capture;
 }
 
 // The player's clock for the mouse, in milliseconds, kept from game to game as Qt keeps the
@@ -273,55 +253,29 @@ int QtPlayerDriver::focusedButton() {
     return button != nullptr && button->window() == window_->frame() ? button->index() : -1;
 }
 
-// The player tells the score labels apart by their words.
-QLabel* QtPlayerDriver::scoreLabel(ScoreLabel label) const {
-    const QString prefix =
-        label == ScoreLabel::Wins ? QStringLiteral("WINS:") : QStringLiteral("LOST:");
-    for (QLabel* shown : window_->frame()->findChildren<QLabel*>()) {
-        if (shown->isVisible() && shown->text().startsWith(prefix)) {
-            return shown;
-        }
-    }
-    throw ScenarioFailure("no score label reads " + prefix.toStdString());
+Capture QtPlayerDriver::capture() {
+    return captureOf(window_->frame()->grab().toImage());
 }
 
-std::string QtPlayerDriver::caption(ScoreLabel label) {
-    return scoreLabel(label)->text().toStdString();
-}
-
-CaptionInk QtPlayerDriver::captionInk(ScoreLabel label) {
-    QLabel* shown = scoreLabel(label);
-    const QImage image = shown->grab().toImage();
-    // Inside the frame as drawn: its lines can be thicker than a pixel on a dense screen.
-    int frame = 0;
-    while (frame < image.height() / 2 && qGray(image.pixel(image.width() / 2, frame)) < 128) {
-        ++frame;
-    }
-    const QRect inside = image.rect().adjusted(frame, frame, -frame, -frame);
-    const auto [first, last] = inkColumns(image, inside);
-    const auto [wholeFirst, wholeLast] =
-        inkColumns(drawnUnclipped(shown->text(), shown->font(), image.devicePixelRatio()));
-    CaptionInk ink;
-    ink.fits = first >= 0 && last < inside.right() &&
-               std::abs((last - first) - (wholeLast - wholeFirst)) <= 1;
-    ink.detail = QStringLiteral("ink %1..%2 of %3, drawn whole %4 wide at %5 pt")
-                     .arg(first)
-                     .arg(last)
-                     .arg(inside.right())
-                     .arg(wholeLast - wholeFirst + 1)
-                     .arg(shown->font().pointSizeF())
-                     .toStdString();
-    return ink;
-}
-
-BoardColours QtPlayerDriver::boardColours() {
+// By a score label of the window's own kind, in the face and size of the one at the score's
+// place in the design, grabbed as the window is: the text as that label draws it, to the
+// fraction of a pixel.
+Capture QtPlayerDriver::drawnText(ScoreLabel label, const std::string& text) {
+    const design::TwipsRect& rect = label == ScoreLabel::Wins ? design::kWins : design::kLosses;
     QWidget* frame = window_->frame();
-    const QImage image = frame->grab().toImage();
-    const qreal ratio = frame->devicePixelRatioF();
-    return readBoard([&](TwipsPoint point) {
-        const QPoint place = (QPointF(pixelsOf(point)) * ratio).toPoint();
-        return toColorValue(image.pixelColor(place));
-    });
+    const auto* shown = qobject_cast<qt::ScoreDisplay*>(
+        frame->childAt(pixelsOf({rect.left + rect.width / 2, rect.top + rect.height / 2})));
+    if (shown == nullptr) {
+        throw ScenarioFailure("no score label where the score should be");
+    }
+    qt::ScoreDisplay same(shown->font());
+    same.resize(shown->size());
+    same.setText(QString::fromStdString(text));
+    // Only what lies inside the frame.
+    const QImage image = same.grab().toImage();
+    const int frameWidth = qRound(look::kScoreFrameWidth * image.devicePixelRatio());
+    return captureOf(
+        image.copy(image.rect().adjusted(frameWidth, frameWidth, -frameWidth, -frameWidth)));
 }
 
 std::optional<ShownMessage> QtPlayerDriver::message() {

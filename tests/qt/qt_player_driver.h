@@ -32,9 +32,8 @@ class QtPlayerDriver final : public PlayerDriver {
     void setCaption(ScoreLabel label, const std::string& text) override;
 
     int focusedButton() override;
-    std::string caption(ScoreLabel label) override;
-    CaptionInk captionInk(ScoreLabel label) override;
-    BoardColours boardColours() override;
+    Capture capture() override;
+    Capture drawnText(ScoreLabel label, const std::string& text) override;
     std::optional<ShownMessage> message() override;
     AccessibleWindow accessibleWindow() override;
     bool windowShown() override;
@@ -42,7 +41,6 @@ class QtPlayerDriver final : public PlayerDriver {
 
   private:
     QPoint pixelsOf(TwipsPoint point) const;
-    QLabel* scoreLabel(ScoreLabel label) const;
 
     std::unique_ptr<FormRuntime> runtime_;
     std::unique_ptr<qt::QtWindow> window_;

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "game/color_value.h"
 #include "game/controls.h"
+#include "tests/scenarios/screen.h"
 #include "tests/scenarios/window_places.h"
 
 namespace tinzel::testing {
@@ -31,32 +31,6 @@ struct ShownMessage {
     // "none", "error", or "other" for any other icon.
     std::string icon;
 };
-
-// Whether a score label shows its whole caption: its ink spans what the same text spans
-// drawn with room to spare, and ends inside the label's frame.
-struct CaptionInk {
-    bool fits = false;
-    std::string detail;
-};
-
-// The colour on screen at each square's and each colour button's centre.
-struct BoardColours {
-    std::vector<ColorValue> squares;
-    std::vector<ColorValue> buttons;
-};
-
-// The board as `colourAt(point)` reads the screen at each square's and button's centre.
-template <typename ColourAt>
-BoardColours readBoard(ColourAt colourAt) {
-    BoardColours shown;
-    for (int index = 1; index <= 100; ++index) {
-        shown.squares.push_back(colourAt(squareCentre(index)));
-    }
-    for (int index = 0; index <= 10; ++index) {
-        shown.buttons.push_back(colourAt(buttonCentre(index)));
-    }
-    return shown;
-}
 
 // What assistive technology is told of the window, read through the toolkit's own
 // accessibility interface as a screen reader reads it.
@@ -112,11 +86,13 @@ class PlayerDriver {
     // Below the window: the game's Set caption, through the runtime.
     virtual void setCaption(ScoreLabel label, const std::string& text) = 0;
 
-    // What the player reads.
+    // What the player reads: which button the toolkit says holds the focus, the client area
+    // as the screen shows it (every pixel, up to date), and `text` drawn as the window draws a
+    // score label's caption now, in the label's face and size, dark on light, from its left
+    // edge, with room to spare.
     virtual int focusedButton() = 0;
-    virtual std::string caption(ScoreLabel label) = 0;
-    virtual CaptionInk captionInk(ScoreLabel label) = 0;
-    virtual BoardColours boardColours() = 0;
+    virtual Capture capture() = 0;
+    virtual Capture drawnText(ScoreLabel label, const std::string& text) = 0;
     virtual std::optional<ShownMessage> message() = 0;
     virtual AccessibleWindow accessibleWindow() = 0;
     virtual bool windowShown() = 0;

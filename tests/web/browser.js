@@ -1,6 +1,5 @@
 // What the browser tests and benchmarks share: the page's folder served on 127.0.0.1 with a
-// log of every request, Debian's chromium started headless, and pixels read back from a
-// screenshot.
+// log of every request, Debian's chromium started headless, and a screenshot's pixels.
 'use strict';
 
 const fs = require('node:fs');
@@ -68,33 +67,32 @@ function launch(extraArgs = []) {
   });
 }
 
-// The colours at `points` ({x, y} in CSS pixels of the clip) of a screenshot of `clip`, as
-// 0xRRGGBB, decoded by the browser itself in a page of its own.
-async function pixelsAt(page, clip, points) {
-  const ratio = await page.evaluate(() => window.devicePixelRatio);
+// Every pixel of a screenshot of `clip` (CSS pixels), as the screen shows it: { width, height,
+// pixels } in device pixels, one 0xRRGGBB each, row by row, decoded by the browser itself.
+async function capturePixels(page, clip) {
   const png = await page.screenshot({ clip });
   const decoder = await page.context().browser().newPage();
   try {
-    return await decoder.evaluate(
-      async ({ data, points, ratio }) => {
-        const image = new Image();
-        image.src = `data:image/png;base64,${data}`;
-        await image.decode();
-        const canvas = new OffscreenCanvas(image.width, image.height);
-        const context = canvas.getContext('2d');
-        context.drawImage(image, 0, 0);
-        return points.map(({ x, y }) => {
-          const [r, g, b] = context.getImageData(
-            Math.floor(x * ratio),
-            Math.floor(y * ratio),
-            1,
-            1,
-          ).data;
-          return (r << 16) | (g << 8) | b;
-        });
-      },
-      { data: png.toString('base64'), points, ratio },
-    );
+    const { width, height, data } = await decoder.evaluate(async (encoded) => {
+      const image = new Image();
+      image.src = `data:image/png;base64,${encoded}`;
+      await image.decode();
+      const canvas = new OffscreenCanvas(image.width, image.height);
+      const context = canvas.getContext('2d');
+      context.drawImage(image, 0, 0);
+      const rgba = context.getImageData(0, 0, image.width, image.height).data;
+      let binary = '';
+      for (let at = 0; at < rgba.length; at += 0x8000) {
+        binary += String.fromCharCode(...rgba.subarray(at, at + 0x8000));
+      }
+      return { width: image.width, height: image.height, data: btoa(binary) };
+    }, png.toString('base64'));
+    const rgba = Buffer.from(data, 'base64');
+    const pixels = new Uint32Array(width * height);
+    for (let k = 0; k < pixels.length; ++k) {
+      pixels[k] = (rgba[4 * k] << 16) | (rgba[4 * k + 1] << 8) | rgba[4 * k + 2];
+    }
+    return { width, height, pixels };
   } finally {
     await decoder.close();
   }
@@ -113,4 +111,4 @@ async function openGame(browser, url, options = {}) {
   return { context, page, problems };
 }
 
-module.exports = { serve, launch, pixelsAt, openGame };
+module.exports = { serve, launch, capturePixels, openGame };

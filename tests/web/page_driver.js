@@ -2,27 +2,21 @@
 // at the controls' places on the screen, the keyboard, and what the screen and the page show.
 'use strict';
 
-const { pixelsAt } = require('./browser.js');
+const { capturePixels } = require('./browser.js');
+const { screenOf } = require('../scenarios/screen.js');
 
 const keys = { Space: ' ', Enter: 'Enter', Up: 'ArrowUp', Down: 'ArrowDown' };
 // The desktops' usual double-click time, in milliseconds.
 const doubleClickTime = 500;
 
-// Places in the design's twips: the controls' centres and a spot of bare panel.
-const design = { width: 7770, height: 4425 };
-const squareCentre = (index) => ({
-  x: 495 * ((index - 1) % 10) + 247,
-  y: 440 * Math.floor((index - 1) / 10) + 220,
-});
-const buttonCentre = (index) => ({ x: 4920 + 547, y: 400 * index + 200 });
-const labelCentres = { Wins: { x: 6787, y: 180 }, Losses: { x: 6787, y: 560 } };
-const bareSpot = { x: 7000, y: 2600 };
-
+// `design`: the window's design, as tests/web/write_design.cpp writes it.
 class PageDriver {
-  constructor(browser, url, options) {
+  constructor(browser, url, options, design) {
     this.browser = browser;
     this.url = url;
     this.options = options;
+    this.design = design;
+    this.screen = screenOf(design);
     this.problems = [];
   }
 
@@ -56,8 +50,8 @@ class PageDriver {
   async at(twips) {
     const box = await this.page.locator('#Form1').boundingBox();
     return {
-      x: box.x + (twips.x / design.width) * box.width,
-      y: box.y + (twips.y / design.height) * box.height,
+      x: box.x + (twips.x / this.design.client.width) * box.width,
+      y: box.y + (twips.y / this.design.client.height) * box.height,
     };
   }
 
@@ -79,23 +73,23 @@ class PageDriver {
   }
 
   clickButton(index) {
-    return this.clickAt(buttonCentre(index));
+    return this.clickAt(this.screen.buttonCentre(index));
   }
 
   doubleClickButton(index) {
-    return this.clickAt(buttonCentre(index), 2);
+    return this.clickAt(this.screen.buttonCentre(index), 2);
   }
 
   clickSquare(index) {
-    return this.clickAt(squareCentre(index));
+    return this.clickAt(this.screen.squareCentre(index));
   }
 
   clickLabel(label) {
-    return this.clickAt(labelCentres[label]);
+    return this.clickAt(this.screen.labelCentre(label));
   }
 
   clickPanel() {
-    return this.clickAt(bareSpot);
+    return this.clickAt(this.screen.bareSpot);
   }
 
   async clickOk() {
@@ -147,16 +141,6 @@ class PageDriver {
     });
   }
 
-  // The score label that reads as `label`: a player tells them apart by their words.
-  scoreLabel(label) {
-    const prefix = label === 'Wins' ? 'WINS:' : 'LOST:';
-    return this.page.locator('#Form1 .score', { hasText: prefix });
-  }
-
-  caption(label) {
-    return this.scoreLabel(label).textContent();
-  }
-
   // Below the window, on the test page: the game's Set caption.
   async setCaption(label, text) {
     await this.page.evaluate(
@@ -167,64 +151,40 @@ class PageDriver {
     await this.settle();
   }
 
-  // Whether the label's ink spans what the same text spans drawn with room to spare, and
-  // ends inside the label's frame.
-  async captionInk(label) {
-    const shown = this.scoreLabel(label);
-    const box = await shown.boundingBox();
-    const ratio = this.options.deviceScaleFactor;
-    // The first and last columns of dark pixels in `area`, in CSS pixels from its left.
-    const ink = async (area) => {
-      const clip = { ...area, width: Math.floor(area.width), height: Math.floor(area.height) };
-      const points = [];
-      for (let x = 0; x < clip.width; x += 1 / ratio) {
-        for (let y = 0; y < clip.height; y += 1 / ratio) points.push({ x, y });
-      }
-      const colours = await pixelsAt(this.page, clip, points);
-      const dark = (rgb) =>
-        (rgb >> 16) * 0.3 + ((rgb >> 8) & 255) * 0.59 + (rgb & 255) * 0.11 < 128;
-      const columns = points.filter((point, k) => dark(colours[k])).map((point) => point.x);
-      return columns.length ? [Math.min(...columns), Math.max(...columns)] : [0, -1];
-    };
-    // Inside the one-pixel frame.
-    const inside = { x: box.x + 1, y: box.y + 1, width: box.width - 2, height: box.height - 2 };
-    const [first, last] = await ink(inside);
-    const whole = await shown.evaluate((element) => {
-      const copy = element.cloneNode(true);
-      Object.assign(copy.style, {
-        left: '0',
-        top: '400px',
-        width: 'auto',
-        height: 'auto',
-        border: '0',
-        overflow: 'visible',
-      });
-      copy.id = 'ink-copy';
-      document.body.append(copy);
-      const area = copy.getBoundingClientRect();
-      return { x: area.x, y: area.y, width: area.width + 40, height: area.height };
-    });
-    const [wholeFirst, wholeLast] = await ink(whole);
-    await this.page.evaluate(() => document.getElementById('ink-copy').remove());
-    const spread = last - first;
-    const wholeSpread = wholeLast - wholeFirst;
-    return {
-      fits: last >= 0 && last < inside.width - 1 / ratio && Math.abs(spread - wholeSpread) <= 1,
-      detail: `ink ${first}..${last} of ${inside.width} px, drawn whole ${wholeSpread} px wide`,
-    };
+  // The panel, the window's client area, as the screen shows it.
+  async capture() {
+    return capturePixels(this.page, await this.page.locator('#Form1').boundingBox());
   }
 
-  // The colour at each square's and each button's centre, 0xRRGGBB.
-  async boardColours() {
-    const box = await this.page.locator('#Form1').boundingBox();
-    const within = (twips) => ({
-      x: (twips.x / design.width) * box.width,
-      y: (twips.y / design.height) * box.height,
-    });
-    const squares = Array.from({ length: 100 }, (_, k) => within(squareCentre(k + 1)));
-    const buttons = Array.from({ length: 11 }, (_, k) => within(buttonCentre(k)));
-    const shown = await pixelsAt(this.page, box, [...squares, ...buttons]);
-    return { squares: shown.slice(0, 100), buttons: shown.slice(100) };
+  // `text` as the page draws a score's caption: in a copy of the element at the score's place
+  // in the design, in its face, size and padding, set below the window; only what lies
+  // inside the copy's border is handed back.
+  async drawnText(label, text) {
+    const place = await this.at(this.screen.labelCentre(label));
+    const inside = await this.page.evaluate(
+      ({ x, y, text }) => {
+        const shown = document.elementFromPoint(x, y);
+        const copy = shown.cloneNode(false);
+        copy.textContent = text;
+        copy.id = 'drawn-text';
+        Object.assign(copy.style, { left: '0', top: '400px' });
+        document.body.append(copy);
+        const box = copy.getBoundingClientRect();
+        const border = parseFloat(getComputedStyle(copy).borderLeftWidth);
+        return {
+          x: box.x + border,
+          y: box.y + border,
+          width: box.width - 2 * border,
+          height: box.height - 2 * border,
+        };
+      },
+      { ...place, text },
+    );
+    try {
+      return await capturePixels(this.page, inside);
+    } finally {
+      await this.page.evaluate(() => document.getElementById('drawn-text').remove());
+    }
   }
 
   // Through the browser's accessibility tree, which a screen reader reads. The browser tells its

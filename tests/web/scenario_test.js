@@ -9,7 +9,8 @@ const { serve, launch } = require('./browser.js');
 const { PageDriver } = require('./page_driver.js');
 const scenarios = require('../scenarios/scenarios.js');
 
-const [site, testSite] = process.argv.slice(2).map((folder) => path.resolve(folder));
+const [site, testSite, designModule] = process.argv.slice(2).map((file) => path.resolve(file));
+const design = require(designModule);
 
 for (const deviceScaleFactor of [1, 2]) {
   describe(`the page at pixel ratio ${deviceScaleFactor}`, () => {
@@ -33,10 +34,10 @@ for (const deviceScaleFactor of [1, 2]) {
         const url = options.failingLoad
           ? `${servers.test.url}?failing-load`
           : (options.belowTheWindow ? servers.test : servers.game).url;
-        const driver = new PageDriver(browser, url, { deviceScaleFactor });
+        const driver = new PageDriver(browser, url, { deviceScaleFactor }, design);
         try {
           await driver.start();
-          await scenarios.play(scenario, driver);
+          await scenarios.play(scenario, driver, design);
           assert.deepEqual(driver.problems, []);
         } finally {
           await driver.stop();

@@ -10,6 +10,9 @@
 #include "game/form1_module.h"
 #include "tests/failing_load.h"
 #include "tests/win32/mouse_input.h"
+#include "tests/win32/win32_window_peer.h"
+#include "ui/form_look.h"
+#include "ui/win32/score_text.h"
 
 namespace tinzel::testing {
 
@@ -66,32 +69,6 @@ HWND openMessage() {
     return box != nullptr && IsWindowVisible(box) ? box : nullptr;
 }
 
-// The pixels of `area` of `window`'s client area, as the screen shows them.
-struct Capture {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint32_t> pixels;  // 0x00RRGGBB, row by row
-
-    bool dark(int x, int y) const {
-        const std::uint32_t pixel = pixels[static_cast<std::size_t>(y * width + x)];
-        const int gray =
-            (((pixel >> 16) & 255) * 30 + ((pixel >> 8) & 255) * 59 + (pixel & 255) * 11) / 100;
-        return gray < 128;
-    }
-
-    // The last pixel column that holds anything dark, or -1.
-    int lastInk() const {
-        for (int x = width - 1; x >= 0; --x) {
-            for (int y = 0; y < height; ++y) {
-                if (dark(x, y)) {
-                    return x;
-                }
-            }
-        }
-        return -1;
-    }
-};
-
 // Draws into a fresh 32-bit bitmap of `width` × `height` with `paint`, and reads it back.
 template <typename Paint>
 Capture drawn(int width, int height, Paint paint) {
@@ -110,6 +87,9 @@ Capture drawn(int width, int height, Paint paint) {
     GdiFlush();
     const auto* first = static_cast<const std::uint32_t*>(bits);
     capture.pixels.assign(first, first + static_cast<std::size_t>(width) * height);
+    for (std::uint32_t& pixel : capture.pixels) {
+        pixel &= 0xFFFFFFU;
+    }
     SelectObject(memory, previous);
     DeleteObject(bitmap);
     DeleteDC(memory);
@@ -383,57 +363,24 @@ int Win32PlayerDriver::focusedButton() {
     return index >= 0 && index <= 10 ? index : -1;
 }
 
-// The player tells the score labels apart by their words.
-HWND Win32PlayerDriver::scoreLabel(ScoreLabel label) const {
-    const std::wstring prefix = label == ScoreLabel::Wins ? L"WINS:" : L"LOST:";
-    for (HWND child = GetWindow(window_->frame(), GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        if (IsWindowVisible(child) && textOf(child).rfind(prefix, 0) == 0) {
-            return child;
-        }
-    }
-    throw ScenarioFailure("no score label reads " + narrow(prefix));
-}
-
-std::string Win32PlayerDriver::caption(ScoreLabel label) {
-    return narrow(textOf(scoreLabel(label)));
-}
-
-// The label draws its text from the left edge of its inside: the same text drawn there with
-// room to spare ends where the label's ink ends, and inside the label.
-CaptionInk Win32PlayerDriver::captionInk(ScoreLabel label) {
-    HWND shown = scoreLabel(label);
-    UpdateWindow(window_->frame());
-    const Capture inside = screenOf(shown);
-    const std::wstring text = textOf(shown);
-    const auto font = reinterpret_cast<HFONT>(SendMessageW(shown, WM_GETFONT, 0, 0));
-    const Capture whole = drawn(inside.width * 4, inside.height, [&](HDC memory) {
-        const RECT area{0, 0, inside.width * 4, inside.height};
-        FillRect(memory, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        const HGDIOBJ previous = SelectObject(memory, font);
-        SetBkMode(memory, TRANSPARENT);
-        TextOutW(memory, 0, 0, text.c_str(), static_cast<int>(text.size()));
-        SelectObject(memory, previous);
-    });
-    CaptionInk ink;
-    ink.fits = inside.lastInk() >= 0 && inside.lastInk() == whole.lastInk() &&
-               whole.lastInk() < inside.width - 1;
-    ink.detail = "ink ends at " + std::to_string(inside.lastInk()) + " of " +
-                 std::to_string(inside.width) + ", drawn whole at " +
-                 std::to_string(whole.lastInk());
-    return ink;
-}
-
-BoardColours Win32PlayerDriver::boardColours() {
+Capture Win32PlayerDriver::capture() {
     HWND frame = window_->frame();
-    UpdateWindow(frame);
-    const Capture screen = screenOf(frame);
-    return readBoard([&](TwipsPoint place) {
-        const POINT point = pixelsOf(place);
-        const std::uint32_t rgb =
-            screen.pixels[static_cast<std::size_t>(point.y * screen.width + point.x)];
-        return packColor(static_cast<int>((rgb >> 16) & 255), static_cast<int>((rgb >> 8) & 255),
-                         static_cast<int>(rgb & 255));
+    RedrawWindow(frame, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    return screenOf(frame);
+}
+
+// As the window sets a score's caption, in the font and inside the frame of the label at the
+// score's place in the design.
+Capture Win32PlayerDriver::drawnText(ScoreLabel label, const std::string& text) {
+    const Win32WindowPeer window(*window_);
+    RECT inside;
+    GetClientRect(window.scoreLabel(label), &inside);
+    InflateRect(&inside, -look::kScoreFrameWidth, -look::kScoreFrameWidth);
+    OffsetRect(&inside, -inside.left, -inside.top);
+    return drawn(inside.right, inside.bottom, [&](HDC memory) {
+        FillRect(memory, &inside, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        win32::drawScoreText(memory, window.scoreFont(label), window.scoreAdvance(label), inside,
+                             std::wstring(text.begin(), text.end()), RGB(0, 0, 0));
     });
 }
 

@@ -31,9 +31,8 @@ class Win32PlayerDriver final : public PlayerDriver {
     void setCaption(ScoreLabel label, const std::string& text) override;
 
     int focusedButton() override;
-    std::string caption(ScoreLabel label) override;
-    CaptionInk captionInk(ScoreLabel label) override;
-    BoardColours boardColours() override;
+    Capture capture() override;
+    Capture drawnText(ScoreLabel label, const std::string& text) override;
     std::optional<ShownMessage> message() override;
     AccessibleWindow accessibleWindow() override;
     bool windowShown() override;
@@ -42,7 +41,6 @@ class Win32PlayerDriver final : public PlayerDriver {
   private:
     static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD);
     POINT pixelsOf(TwipsPoint point) const;
-    HWND scoreLabel(ScoreLabel label) const;
 
     std::unique_ptr<FormRuntime> runtime_;
     std::unique_ptr<win32::Win32Window> window_;

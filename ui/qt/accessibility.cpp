@@ -1,7 +1,6 @@
 #include "ui/qt/accessibility.h"
 
 #include <QAccessibleWidget>
-#include <QLabel>
 #include <vector>
 
 #include "ui/form_design.h"
@@ -57,7 +56,7 @@ class PanelAccessible final : public QAccessibleWidget {
             }
         }
         for (ScoreLabel label : {ScoreLabel::Wins, ScoreLabel::Losses}) {
-            if (QLabel* score = controls->scoreLabel(label)) {
+            if (ScoreDisplay* score = controls->scoreLabel(label)) {
                 all.push_back(score);
             }
         }
@@ -71,6 +70,10 @@ QAccessibleInterface* accessibleFor(const QString&, QObject* object) {
     }
     if (auto* controls = qobject_cast<Form1Controls*>(object)) {
         return new PanelAccessible(controls);
+    }
+    // A score reads as a label does: its text is its name.
+    if (auto* score = qobject_cast<ScoreDisplay*>(object)) {
+        return new QAccessibleWidget(score, QAccessible::StaticText);
     }
     // The top-level window, which AT-SPI then reports as a frame.
     auto* widget = qobject_cast<QWidget*>(object);

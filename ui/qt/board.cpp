@@ -4,6 +4,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "ui/form_look.h"
+
 namespace tinzel::qt {
 
 Board::Board(Resolution resolution, QWidget* parent) : QWidget(parent), resolution_(resolution) {
@@ -46,7 +48,7 @@ void Board::paintEvent(QPaintEvent* event) {
     if (model_ == nullptr) {
         return;
     }
-    const QColor border = palette().color(QPalette::WindowText);
+    const QColor border = toQColor(look::kSquareBorderColor);
     for (int index = 0; index <= model_->lastIndex(ControlArray::Square); ++index) {
         if (!model_->exists(ControlArray::Square, index)) {
             continue;
@@ -57,8 +59,10 @@ void Board::paintEvent(QPaintEvent* event) {
             continue;
         }
         painter.fillRect(area, toQColor(square.backColor));
-        painter.setPen(border);
-        painter.drawRect(area.adjusted(0, 0, -1, -1));
+        for (const PixelRect& edge :
+             look::frame(area.width(), area.height(), look::kSquareBorderWidth)) {
+            painter.fillRect(toQRect(edge).translated(area.topLeft()), border);
+        }
     }
 }
 

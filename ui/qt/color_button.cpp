@@ -3,8 +3,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "ui/focus_ring.h"
-#include "ui/form_design.h"
+#include "ui/form_look.h"
 #include "ui/qt/conversions.h"
 
 namespace tinzel::qt {
@@ -25,19 +24,28 @@ QSize ColorButton::sizeHint() const {
     return size();
 }
 
+namespace {
+
+void fill(QPainter& painter, const std::vector<PixelRect>& shape, const QColor& color) {
+    for (const PixelRect& part : shape) {
+        painter.fillRect(toQRect(part), color);
+    }
+}
+
+}  // namespace
+
 void ColorButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QRect area = rect();
-    painter.fillRect(area, toQColor(fill_));
-    const QColor ringColor = toQColor(focusRingColor(fill_));
-    const QColor edge = isDown() ? ringColor : toQColor(design::kButtonEdgeColor);
-    painter.setPen(QPen(edge, isDown() ? 2 : 1));
-    painter.drawRect(area.adjusted(0, 0, -1, -1));
+    painter.fillRect(rect(), toQColor(fill_));
+    const QColor ring = toQColor(look::ringColor(fill_));
+    if (isDown()) {
+        fill(painter, look::frame(width(), height(), look::kPressedEdgeWidth), ring);
+    } else {
+        fill(painter, look::frame(width(), height(), look::kButtonEdgeWidth),
+             toQColor(look::kButtonEdgeColor));
+    }
     if (hasFocus()) {
-        QPen ring(ringColor, 2, Qt::DotLine);
-        painter.setPen(ring);
-        const int inset = design::kFocusRingInset;
-        painter.drawRect(area.adjusted(inset, inset, -inset - 1, -inset - 1));
+        fill(painter, look::focusRing(width(), height()), ring);
     }
 }
 

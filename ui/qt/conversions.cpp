@@ -1,7 +1,5 @@
 #include "ui/qt/conversions.h"
 
-#include "ui/twips.h"
-
 namespace tinzel::qt {
 
 QString toQString(std::string_view text) {
@@ -21,8 +19,11 @@ int pixelsY(int twips, Resolution resolution) {
 }
 
 QRect toQRect(const design::TwipsRect& rect, Resolution resolution) {
-    const PixelRect pixels = twipsToPixels(rect, resolution.dpiX, resolution.dpiY);
-    return QRect(pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top);
+    return toQRect(twipsToPixels(rect, resolution.dpiX, resolution.dpiY));
+}
+
+QRect toQRect(const PixelRect& rect) {
+    return QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
 }
 
 }  // namespace tinzel::qt

@@ -9,6 +9,7 @@
 
 #include "game/color_value.h"
 #include "ui/form_design.h"
+#include "ui/twips.h"
 
 namespace tinzel::qt {
 
@@ -26,5 +27,6 @@ int pixelsX(int twips, Resolution resolution);
 int pixelsY(int twips, Resolution resolution);
 // Each edge is rounded on its own, so rectangles that touch in twips touch in pixels too.
 QRect toQRect(const design::TwipsRect& rect, Resolution resolution);
+QRect toQRect(const PixelRect& rect);
 
 }  // namespace tinzel::qt

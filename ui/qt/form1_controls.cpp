@@ -5,8 +5,6 @@
 #include <QFontMetrics>
 #include <algorithm>
 
-#include "ui/score_fit.h"
-
 namespace tinzel::qt {
 
 namespace {
@@ -16,26 +14,6 @@ void setBackground(QWidget* widget, const QColor& color) {
     palette.setColor(QPalette::Window, color);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
-}
-
-// A framed label with no indent of its own sets its text in by half an "x" of its font, so
-// that indent shrinks with the font too.
-void fitText(QLabel* label, const QFont& designFont) {
-    const int room = label->contentsRect().width() - 2 * label->margin();
-    QFont font = designFont;
-    const auto width = [&](std::string_view text, double points) {
-        font.setPointSizeF(points);
-        const QFontMetrics metrics(font);
-        const int indent = label->indent() >= 0 ? label->indent()
-                           : label->frameWidth() > 0
-                               ? metrics.horizontalAdvance(QLatin1Char('x')) / 2
-                               : 0;
-        return static_cast<double>(indent + metrics.horizontalAdvance(toQString(text)));
-    };
-    font.setPointSizeF(fitScoreFont(room, label->text().toStdString(), width));
-    if (label->font() != font) {
-        label->setFont(font);
-    }
 }
 
 }  // namespace
@@ -87,30 +65,28 @@ void Form1Controls::unload() {
 // is raised to keep every button above every label it overlaps.
 void Form1Controls::createDesignControls() {
     createColorButton(0);
-    losses_ = createLabel(design::kLosses, model_->caption(ScoreLabel::Losses));
-    losses_->setFont(scoreFont_);
-    losses_->setFrameStyle(QFrame::Box | QFrame::Plain);
-    label2_ = createLabel(design::kLabel2, design::kLabel2Caption);
-    wins_ = createLabel(design::kWins, model_->caption(ScoreLabel::Wins));
-    wins_->setFont(scoreFont_);
-    wins_->setFrameStyle(QFrame::Box | QFrame::Plain);
-    buttons_[0]->raise();
-}
-
-QLabel* Form1Controls::createLabel(const design::TwipsRect& twips, std::string_view caption) {
-    auto* label = new QLabel(toQString(caption), this);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setFocusPolicy(Qt::NoFocus);
+    losses_ = createScore(design::kLosses, ScoreLabel::Losses);
+    label2_ = new QLabel(toQString(design::kLabel2Caption), this);
+    label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label2_->setFocusPolicy(Qt::NoFocus);
     // A label takes the platform's label colours, not the form's grey it would inherit.
-    QPalette colours = label->palette();
-    const QPalette platform = QApplication::palette(label);
+    QPalette colours = label2_->palette();
+    const QPalette platform = QApplication::palette(label2_);
     for (QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText}) {
         colours.setColor(role, platform.color(role));
     }
-    label->setPalette(colours);
-    label->setAutoFillBackground(true);
-    label->setGeometry(pixels(twips));
-    return label;
+    label2_->setPalette(colours);
+    label2_->setAutoFillBackground(true);
+    label2_->setGeometry(pixels(design::kLabel2));
+    wins_ = createScore(design::kWins, ScoreLabel::Wins);
+    buttons_[0]->raise();
+}
+
+ScoreDisplay* Form1Controls::createScore(const design::TwipsRect& twips, ScoreLabel label) {
+    auto* score = new ScoreDisplay(scoreFont_, this);
+    score->setGeometry(pixels(twips));
+    score->setText(toQString(model_->caption(label)));
+    return score;
 }
 
 void Form1Controls::createColorButton(int index) {
@@ -158,9 +134,7 @@ ColorButton* Form1Controls::colorButton(int index) const {
 }
 
 void Form1Controls::applyCaption(ScoreLabel label) {
-    QLabel* target = scoreLabel(label);
-    target->setText(toQString(model_->caption(label)));
-    fitText(target, scoreFont_);
+    scoreLabel(label)->setText(toQString(model_->caption(label)));
 }
 
 void Form1Controls::stepFocus(int fromIndex, int step) {

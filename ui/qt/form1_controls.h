@@ -12,6 +12,7 @@
 #include "ui/qt/board.h"
 #include "ui/qt/color_button.h"
 #include "ui/qt/conversions.h"
+#include "ui/qt/score_display.h"
 
 namespace tinzel::testing {
 class Form1ControlsPeer;
@@ -37,7 +38,7 @@ class Form1Controls : public QWidget {
     Board* board() const { return board_; }
     // The score labels, Label2 aside: what assistive technology reads besides the board and
     // the buttons. Null before the first render.
-    QLabel* scoreLabel(ScoreLabel label) const {
+    ScoreDisplay* scoreLabel(ScoreLabel label) const {
         return label == ScoreLabel::Wins ? wins_ : losses_;
     }
 
@@ -51,7 +52,7 @@ class Form1Controls : public QWidget {
 
     QRect pixels(const design::TwipsRect& twips) const { return toQRect(twips, resolution_); }
     void createDesignControls();
-    QLabel* createLabel(const design::TwipsRect& twips, std::string_view caption);
+    ScoreDisplay* createScore(const design::TwipsRect& twips, ScoreLabel label);
     void createColorButton(int index);
     void applyColorButton(const ChangedElement& changed);
     void applyCaption(ScoreLabel label);
@@ -61,8 +62,8 @@ class Form1Controls : public QWidget {
     Resolution resolution_;
     QFont scoreFont_;
     Board* board_;
-    QLabel* wins_ = nullptr;
-    QLabel* losses_ = nullptr;
+    ScoreDisplay* wins_ = nullptr;
+    ScoreDisplay* losses_ = nullptr;
     QLabel* label2_ = nullptr;
     std::vector<ColorButton*> buttons_;
 };

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "ui/board_table.h"
-#include "ui/focus_ring.h"
+#include "ui/form_look.h"
 #include "ui/score_fit.h"
 #include "ui/twips.h"
 #include "ui/web/page.h"
@@ -66,8 +66,8 @@ WebWindow::WebWindow(FormRuntime& runtime) {
 void WebWindow::createDesignControls() const {
     const PageLook look{twipsToPixels(design::kClientWidth, kCssPixelsPerInch),
                         twipsToPixels(design::kClientHeight, kCssPixelsPerInch),
-                        toRgb(design::kBackColor), toRgb(design::kButtonEdgeColor),
-                        design::kFocusRingInset};
+                        toRgb(design::kBackColor), toRgb(look::kButtonEdgeColor),
+                        look::kFocusRingInset};
     tinzel_page_load(&look);
     // In the design's order: Losses, Label2, Wins.
     const std::string& losses = model_->caption(ScoreLabel::Losses);
@@ -89,7 +89,7 @@ void WebWindow::renderElement(const BoardTable& board, ControlArray array, int i
     } else {
         const std::string name = model_->accessibleName(index);
         const PageButton button{pageRect(element.rect), toRgb(element.backColor),
-                                toRgb(focusRingColor(element.backColor)), element.visible,
+                                toRgb(look::ringColor(element.backColor)), element.visible,
                                 name.c_str()};
         tinzel_page_button(index, &button);
     }

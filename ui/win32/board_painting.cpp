@@ -1,0 +1,28 @@
+#include "ui/win32/board_painting.h"
+
+#include "ui/form_look.h"
+
+namespace tinzel::win32 {
+
+void paintBoard(HDC context, const RECT& dirty, const FormModel* model, Brushes& brushes,
+                const std::function<RECT(const design::TwipsRect&)>& pixels) {
+    FillRect(context, &dirty, brushes.of(design::kBackColor));
+    for (int index = 0; model != nullptr && index <= model->lastIndex(ControlArray::Square);
+         ++index) {
+        if (!model->exists(ControlArray::Square, index)) {
+            continue;
+        }
+        const Element& square = model->element(ControlArray::Square, index);
+        const RECT area = pixels(square.rect);
+        RECT overlap;
+        if (square.visible && IntersectRect(&overlap, &area, &dirty)) {
+            FillRect(context, &area, brushes.of(square.backColor));
+            brushes.fill(context,
+                         look::frame(area.right - area.left, area.bottom - area.top,
+                                     look::kSquareBorderWidth),
+                         POINT{area.left, area.top}, look::kSquareBorderColor);
+        }
+    }
+}
+
+}  // namespace tinzel::win32
