@@ -2,7 +2,7 @@
 set(CPACK_PACKAGE_NAME tinzel)
 set(CPACK_PACKAGE_VENDOR "The Tinzel developers")
 set(CPACK_PACKAGE_CONTACT "The Tinzel developers <maintainers@tinzel.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "find the one colour that covers exactly ten squares")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${TINZEL_SUMMARY_IN_SENTENCE}")
 set(CPACK_PACKAGE_DESCRIPTION [=[
 Tinzel is a small puzzle game. Its window shows a board of 10 x 10 coloured
 squares in eleven colours, dealt so that exactly one colour covers exactly ten
@@ -20,6 +20,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://tinzel.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-ocr-a)
+# The score labels' face.
+tinzel_package_of(CPACK_DEBIAN_PACKAGE_RECOMMENDS OCRABold.ttf)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -5,6 +5,8 @@
 # Debian's own Python, where the python3-* packages of scripts/packages are installed (another
 # python3 may come first on the PATH).
 set(TINZEL_SYSTEM_PYTHON /usr/bin/python3)
+# GoogleTest's sources, which a cross build compiles (Debian's libraries are for Linux).
+set(TINZEL_GOOGLETEST_SOURCE /usr/src/googletest)
 
 # Sets `result` to the Debian package that provides `name` (a command, or another file by its
 # name), from scripts/packages, the one table of what the scripts and the build need.
@@ -70,7 +72,7 @@ function(tinzel_tests_buildable result)
     set(missing "")
     if(CMAKE_CROSSCOMPILING)
         # A cross build compiles GoogleTest from its sources.
-        if(NOT EXISTS /usr/src/googletest/CMakeLists.txt)
+        if(NOT EXISTS ${TINZEL_GOOGLETEST_SOURCE}/CMakeLists.txt)
             tinzel_note_missing(googletest)
         endif()
     else()

@@ -10,8 +10,10 @@ function(tinzel_find_score_face)
     execute_process(COMMAND ${TINZEL_SYSTEM_PYTHON} -c "import fontTools.subset, brotli"
         RESULT_VARIABLE font_tools_missing OUTPUT_QUIET ERROR_QUIET)
     if(font_tools_missing)
-        message(FATAL_ERROR "Cutting the score font needs Debian's python3-fonttools and "
-                            "python3-brotli (scripts/install-dependencies installs them)")
+        tinzel_package_of(font_tools fontTools)
+        tinzel_package_of(brotli brotli)
+        message(FATAL_ERROR "Cutting the score font needs Debian's ${font_tools} and ${brotli} "
+                            "(scripts/install-dependencies installs them)")
     endif()
     find_file(TINZEL_SCORE_FACE OCRABold.ttf PATHS /usr/share/fonts/truetype/ocr-a
         NO_CMAKE_FIND_ROOT_PATH DOC "The bold OCR-A face that the score labels show")

@@ -1,6 +1,7 @@
 // Dealing the board: a hundred squares, exactly one colour on exactly ten of them.
 #include <cmath>
 
+#include "game/counts.h"
 #include "game/form1_module.h"
 #include "game/game_error.h"
 #include "game/number_functions.h"
@@ -14,10 +15,10 @@ namespace {
 constexpr int kColumnPitch = 495;
 constexpr int kRowPitch = 440;
 constexpr int kButtonPitch = 400;
-constexpr int kBoardSide = 10;
-constexpr int kButtonsCreated = 10;
+// Buttons 1 and on are made at run time, below the design's button 0.
+constexpr int kButtonsCreated = kButtonCount - 1;
 // Once a colour has ten, a colour is only accepted while it stays at nine or fewer.
-constexpr int kMostAfterTen = 8;
+constexpr int kMostAfterTen = kAnswerSquares - 2;
 
 }  // namespace
 
@@ -34,7 +35,7 @@ int Form1Module::drawColor() {
 void Form1Module::loadshapes() {
     for (int i = 1; i <= kBoardSide; ++i) {
         for (int j = 1; j <= kBoardSide; ++j) {
-            state_.squareNumber = 10 * i + j - 10;
+            state_.squareNumber = kBoardSide * i + j - kBoardSide;
             const int square = state_.squareNumber;
             runtime_.createElement(ControlArray::Square, square);
             runtime_.setTop(ControlArray::Square, square, kRowPitch * i - kRowPitch);
@@ -51,7 +52,7 @@ void Form1Module::loadshapes() {
             runtime_.setBackColor(ControlArray::Square, square,
                                   Palette[static_cast<std::size_t>(color)]);
             state_.colorCount[color] += 1;
-            if (!state_.tenReached && state_.colorCount[color] == 10) {
+            if (!state_.tenReached && state_.colorCount[color] == kAnswerSquares) {
                 state_.tenReached = true;
             }
         }

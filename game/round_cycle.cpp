@@ -1,6 +1,7 @@
 // The round cycle: a load starts a round, a click judges it and starts the next.
 #include <limits>
 
+#include "game/counts.h"
 #include "game/form1_module.h"
 
 namespace tinzel {
@@ -12,7 +13,7 @@ void Form1Module::Form_Load() {
 }
 
 void Form1Module::Color_Click(std::int16_t Index) {
-    if (state_.colorCount[Index] == 10) {
+    if (state_.colorCount[Index] == kAnswerSquares) {
         state_.winCount += 1;
     } else if (state_.lossCount < std::numeric_limits<std::int32_t>::max()) {
         state_.lossCount += 1;

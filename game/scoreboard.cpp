@@ -1,4 +1,5 @@
 // Round start bookkeeping: reset the round, write the score labels, end the game at ten wins.
+#include "game/counts.h"
 #include "game/form1_module.h"
 #include "game/number_functions.h"
 
@@ -10,7 +11,7 @@ void Form1Module::loadvars() {
     runtime_.setCaption(ScoreLabel::Wins, "WINS:" + numberText(state_.winCount));
     runtime_.setCaption(ScoreLabel::Losses, "LOST:" + numberText(state_.lossCount));
 
-    if (state_.winCount >= 10) {
+    if (state_.winCount >= kWinsToEnd) {
         // The digits run straight into "losses."; that is how the game has always said it.
         runtime_.messageBox("You won! But you had" + numberText(state_.lossCount) + "losses.");
         runtime_.endProgram();

@@ -1,5 +1,6 @@
 #include "ui/form_model.h"
 
+#include "game/counts.h"
 #include "game/game_error.h"
 #include "game/palette.h"
 #include "ui/color_name.h"
@@ -13,8 +14,8 @@ namespace {
 }
 
 // Room for every element a load makes, so dealing a board never reallocates.
-constexpr std::size_t kSquareRoom = 101;
-constexpr std::size_t kButtonRoom = 11;
+constexpr std::size_t kSquareRoom = kSquareCount + 1;
+constexpr std::size_t kButtonRoom = kButtonCount;
 
 }  // namespace
 

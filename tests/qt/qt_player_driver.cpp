@@ -17,6 +17,7 @@
 #include <set>
 #include <utility>
 
+#include "game/counts.h"
 #include "game/form1_module.h"
 #include "tests/failing_load.h"
 #include "ui/form_look.h"
@@ -106,7 +107,7 @@ void leftClicks(QWidget* window, QPoint place, int clicks) {
 // The cells whose name changes the accessibility layer has sent since the last read, as a
 // screen reader would hear them.
 std::set<int> announcedCells;
-int announcedColumns = 10;
+int announcedColumns = kBoardSide;
 
 void hearAnnouncement(QAccessibleEvent* event) {
     if (event->type() != QAccessible::NameChanged) {

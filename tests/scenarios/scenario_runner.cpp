@@ -7,6 +7,7 @@
 #include <map>
 #include <sstream>
 
+#include "game/counts.h"
 #include "game/palette.h"
 
 namespace tinzel::testing {
@@ -142,9 +143,10 @@ class Play {
                 ++counts[static_cast<std::size_t>(index)];
             }
         }
-        check(std::count(counts.begin(), counts.end(), 10) == 1,
+        check(std::count(counts.begin(), counts.end(), kAnswerSquares) == 1,
               "not one colour on exactly ten squares");
-        return static_cast<int>(std::find(counts.begin(), counts.end(), 10) - counts.begin());
+        return static_cast<int>(std::find(counts.begin(), counts.end(), kAnswerSquares) -
+                                counts.begin());
     }
 
     int button(const std::string& which) {
@@ -188,7 +190,7 @@ class Play {
         check(at == expected,
               "the focus is on button " + std::to_string(at) + ", not " + std::to_string(expected));
         const Capture screen = driver_.capture();
-        for (int index = 0; index <= 10; ++index) {
+        for (int index = 0; index < kButtonCount; ++index) {
             const int ring = ringPixels(screen, index);
             check(index == expected ? ring >= kRingPixels : ring == 0,
                   "button " + std::to_string(index) + " shows " + std::to_string(ring) +
@@ -199,7 +201,7 @@ class Play {
     void seeBoard() {
         const Capture screen = driver_.capture();
         const BoardColours shown = readBoard(screen);
-        check(shown.squares.size() == 100,
+        check(shown.squares.size() == kSquareCount,
               "the board has " + std::to_string(shown.squares.size()) + " squares");
         for (std::size_t k = 0; k < shown.squares.size(); ++k) {
             check(paletteIndex(shown.squares[k]) >= 0,
@@ -221,9 +223,9 @@ class Play {
     void hearBoard() {
         const AccessibleWindow heard = driver_.accessibleWindow();
         check(heard.name == "Form1", "the window is called \"" + heard.name + "\"");
-        check(heard.rows == 10 && heard.columns == 10, "the board is a table of " +
-                                                           std::to_string(heard.rows) + " x " +
-                                                           std::to_string(heard.columns));
+        check(heard.rows == kBoardSide && heard.columns == kBoardSide,
+              "the board is a table of " + std::to_string(heard.rows) + " x " +
+                  std::to_string(heard.columns));
         const BoardColours shown = readBoard(driver_.capture());
         for (std::size_t k = 0; k < shown.squares.size() && k < heard.cells.size(); ++k) {
             const int colour = paletteIndex(shown.squares[k]);

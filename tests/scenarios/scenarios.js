@@ -73,7 +73,7 @@ async function play(scenario, driver, design) {
   const tenColour = async () => {
     const { squares } = await board();
     const counts = palette.map((_, k) => squares.filter((square) => square === k).length);
-    const tens = counts.flatMap((count, k) => (count === 10 ? [k] : []));
+    const tens = counts.flatMap((count, k) => (count === design.answerSquares ? [k] : []));
     check(tens.length === 1, `one colour on exactly ten squares, counted ${counts}`);
     return tens[0];
   };
@@ -114,7 +114,7 @@ async function play(scenario, driver, design) {
     const heard = await driver.accessibleWindow();
     check(heard.name === 'Form1', `the window is called "${heard.name}"`);
     check(
-      heard.rows === 10 && heard.columns === 10,
+      heard.rows === design.boardSide && heard.columns === design.boardSide,
       `the board is a table of ${heard.rows} x ${heard.columns}`,
     );
     const { squares, shown } = await board();
@@ -171,7 +171,7 @@ async function play(scenario, driver, design) {
       const at = await driver.focusedButton();
       check(at === expected, `the focus is on button ${at}, not ${expected}`);
       const capture = await driver.capture();
-      for (let index = 0; index <= 10; ++index) {
+      for (let index = 0; index < design.buttonCount; ++index) {
         const ring = screen.ringPixels(capture, index);
         check(
           index === expected ? ring >= screen.ringPixelsAtLeast : ring === 0,

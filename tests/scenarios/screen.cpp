@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "game/counts.h"
 #include "tests/scenarios/window_places.h"
 
 namespace tinzel::testing {
@@ -80,10 +81,10 @@ PixelBox boxOf(const Capture& screen, const design::TwipsRect& twips) {
 
 BoardColours readBoard(const Capture& screen) {
     BoardColours shown;
-    for (int index = 1; index <= 100; ++index) {
+    for (int index = 1; index <= kSquareCount; ++index) {
         shown.squares.push_back(colorOf(pixelAt(screen, squareCentre(index))));
     }
-    for (int index = 0; index <= 10; ++index) {
+    for (int index = 0; index < kButtonCount; ++index) {
         shown.buttons.push_back(colorOf(pixelAt(screen, buttonCentre(index))));
     }
     return shown;
@@ -91,11 +92,11 @@ BoardColours readBoard(const Capture& screen) {
 
 std::vector<int> squaresWithoutBorder(const Capture& screen) {
     std::vector<int> bare;
-    for (int index = 1; index <= 100; ++index) {
+    for (int index = 1; index <= kSquareCount; ++index) {
         const TwipsPoint centre = squareCentre(index);
         const TwipsPoint edge{centre.x - design::kSquare.width / 2, centre.y};
         const std::uint32_t inside = pixelAt(screen, centre);
-        const bool left = (index - 1) % 10 == 0;
+        const bool left = (index - 1) % kBoardSide == 0;
         const std::uint32_t neighbour =
             left ? inside : pixelAt(screen, {centre.x - design::kSquare.width, centre.y});
         if (black(inside) && black(neighbour)) {

@@ -18,8 +18,10 @@ const ringPixelsAtLeast = 40;
 
 function screenOf(design) {
   const squareCentre = (index) => ({
-    x: design.square.width * ((index - 1) % 10) + Math.floor(design.square.width / 2),
-    y: design.square.height * Math.floor((index - 1) / 10) + Math.floor(design.square.height / 2),
+    x: design.square.width * ((index - 1) % design.boardSide) + Math.floor(design.square.width / 2),
+    y:
+      design.square.height * Math.floor((index - 1) / design.boardSide) +
+      Math.floor(design.square.height / 2),
   });
   const buttonRect = (index) => ({ ...design.button, top: design.button.height * index });
   const centre = (rect) => ({
@@ -54,17 +56,21 @@ function screenOf(design) {
   };
 
   const readBoard = (capture) => ({
-    squares: Array.from({ length: 100 }, (_, k) => pixelAt(capture, squareCentre(k + 1))),
-    buttons: Array.from({ length: 11 }, (_, k) => pixelAt(capture, buttonCentre(k))),
+    squares: Array.from({ length: design.squareCount }, (_, k) =>
+      pixelAt(capture, squareCentre(k + 1)),
+    ),
+    buttons: Array.from({ length: design.buttonCount }, (_, k) =>
+      pixelAt(capture, buttonCentre(k)),
+    ),
   });
 
   // The squares (from 1) with no black border at their left edge, where it would show.
   const squaresWithoutBorder = (capture) => {
     const bare = [];
-    for (let index = 1; index <= 100; ++index) {
+    for (let index = 1; index <= design.squareCount; ++index) {
       const middle = squareCentre(index);
       const inside = pixelAt(capture, middle);
-      const left = (index - 1) % 10 === 0;
+      const left = (index - 1) % design.boardSide === 0;
       const neighbour = left
         ? inside
         : pixelAt(capture, { x: middle.x - design.square.width, y: middle.y });

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/controls.h"
+#include "game/counts.h"
 #include "ui/form_design.h"
 
 namespace tinzel::testing {
@@ -12,14 +13,14 @@ struct TwipsPoint {
     int y;
 };
 
-// Square `index` (1 to 100), row by row.
+// Square `index` (1 to kSquareCount), row by row.
 inline TwipsPoint squareCentre(int index) {
     const design::TwipsRect& square = design::kSquare;
-    return {square.width * ((index - 1) % 10) + square.width / 2,
-            square.height * ((index - 1) / 10) + square.height / 2};
+    return {square.width * ((index - 1) % kBoardSide) + square.width / 2,
+            square.height * ((index - 1) / kBoardSide) + square.height / 2};
 }
 
-// Colour button `index` (0 to 10), down the column.
+// Colour button `index` (0 to kButtonCount - 1), down the column.
 inline TwipsPoint buttonCentre(int index) {
     const design::TwipsRect& button = design::kColorButton;
     return {button.left + button.width / 2, button.height * index + button.height / 2};

@@ -29,9 +29,10 @@ class PageDriver {
     this.page.on('pageerror', (error) => this.problems.push(error.message));
     await this.page.goto(this.url);
     await this.page.waitForFunction(
-      () =>
+      (buttons) =>
         document.getElementById('message').open ||
-        document.querySelectorAll('#Form1 button.color:not([hidden])').length === 11,
+        document.querySelectorAll('#Form1 button.color:not([hidden])').length === buttons,
+      this.design.buttonCount,
     );
     await this.settle();
   }

@@ -2,6 +2,7 @@
 // that they place and judge by the game's own facts, as the desktop windows' tests do.
 #include <cstdio>
 
+#include "game/counts.h"
 #include "game/palette.h"
 #include "ui/form_design.h"
 
@@ -20,6 +21,8 @@ int main() {
     std::printf("'use strict';\n\nmodule.exports = {\n");
     std::printf("  client: { width: %d, height: %d },\n", design::kClientWidth,
                 design::kClientHeight);
+    std::printf("  boardSide: %d,\n  squareCount: %d,\n  buttonCount: %d,\n  answerSquares: %d,\n",
+                kBoardSide, kSquareCount, kButtonCount, kAnswerSquares);
     printRect("square", design::kSquare);
     printRect("button", design::kColorButton);
     printRect("Wins", design::kWins);

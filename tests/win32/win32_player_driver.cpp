@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "game/counts.h"
 #include "game/form1_module.h"
 #include "tests/failing_load.h"
 #include "tests/win32/mouse_input.h"
@@ -360,7 +361,7 @@ int Win32PlayerDriver::focusedButton() {
         return -1;
     }
     const int index = GetDlgCtrlID(focused) - win32::Win32Window::kFirstButtonId;
-    return index >= 0 && index <= 10 ? index : -1;
+    return index >= 0 && index < kButtonCount ? index : -1;
 }
 
 Capture Win32PlayerDriver::capture() {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "game/counts.h"
 #include "game/game_error.h"
 #include "ui/win32/board_painting.h"
 #include "ui/win32/message_box.h"
@@ -117,7 +118,7 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) >= kFirstButtonId &&
-                LOWORD(wParam) <= kFirstButtonId + 10) {
+                LOWORD(wParam) < kFirstButtonId + kButtonCount) {
                 // The round that the click starts re-renders the very button that sent it,
                 // so it is answered after the button has finished with this notification.
                 PostMessageW(frame_, kAnswerMessage, LOWORD(wParam) - kFirstButtonId, 0);
