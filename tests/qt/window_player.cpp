@@ -108,9 +108,11 @@ int WindowPlayer::roundsPlayed() const {
 void WindowPlayer::repaint() {
     playedBefore_ = -1;  // no answer pending: any paint counts
     painted_ = false;
-    // The board, which covers the whole panel and paints it: Qt skips repainting a widget
-    // that an opaque child covers completely, children included.
-    QtWindowPeer(*window_).controls()->board()->update();
+    // The board, which covers the whole panel and paints it, and every control over it: Qt
+    // skips repainting a widget that an opaque child covers, and its children with it.
+    for (QWidget* control : QtWindowPeer(*window_).controls()->findChildren<QWidget*>()) {
+        control->update();
+    }
     while (!painted_) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
