@@ -1,4 +1,4 @@
-// The two number helpers the game's rules are written with.
+// The number helpers the game's rules and messages are written with.
 #pragma once
 
 #include <string>
@@ -15,6 +15,10 @@ constexpr float roundDown(float value) {
     const float truncated = static_cast<float>(static_cast<int>(value));
     return truncated > value ? truncated - 1.0f : truncated;
 }
+
+// The decimal digits of `value`, a minus sign first for a negative one. Written without the
+// C library's printf, which would be most of what the page downloads of the game's own code.
+std::string decimal(long long value);
 
 // A count as the scoreboard writes it: a leading blank for zero or more (a minus sign for a
 // negative value), then the decimal digits, with no padding and no grouping.

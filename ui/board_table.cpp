@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/number_functions.h"
 #include "ui/color_name.h"
 
 namespace tinzel {
@@ -76,7 +77,7 @@ std::vector<TableCell> BoardTable::renamed(const FormChanges& changes) const {
 }
 
 std::string describe(TableCell cell) {
-    return "Row " + std::to_string(cell.row + 1) + ", column " + std::to_string(cell.column + 1);
+    return "Row " + decimal(cell.row + 1) + ", column " + decimal(cell.column + 1);
 }
 
 }  // namespace tinzel

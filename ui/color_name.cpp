@@ -1,7 +1,7 @@
 #include "ui/color_name.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <string_view>
 
 #include "game/palette.h"
 
@@ -12,8 +12,13 @@ std::string colorName(ColorValue color) {
     if (found != Palette.end()) {
         return std::string(PaletteNames[static_cast<std::size_t>(found - Palette.begin())]);
     }
-    char hex[8];
-    std::snprintf(hex, sizeof hex, "#%02x%02x%02x", redOf(color), greenOf(color), blueOf(color));
+    // Digit by digit: printf would be most of the page's download of the game's own code.
+    constexpr std::string_view kDigits = "0123456789abcdef";
+    std::string hex = "#";
+    for (const int component : {redOf(color), greenOf(color), blueOf(color)}) {
+        hex += kDigits[static_cast<std::size_t>(component / 16)];
+        hex += kDigits[static_cast<std::size_t>(component % 16)];
+    }
     return hex;
 }
 

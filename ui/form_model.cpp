@@ -2,6 +2,7 @@
 
 #include "game/counts.h"
 #include "game/game_error.h"
+#include "game/number_functions.h"
 #include "game/palette.h"
 #include "ui/color_name.h"
 
@@ -20,8 +21,7 @@ constexpr std::size_t kButtonRoom = kButtonCount;
 }  // namespace
 
 std::string describe(ControlArray array, int index) {
-    return std::string(array == ControlArray::Square ? "Square(" : "Color(") +
-           std::to_string(index) + ")";
+    return std::string(array == ControlArray::Square ? "Square(" : "Color(") + decimal(index) + ")";
 }
 
 FormModel::FormModel()

@@ -1,7 +1,7 @@
 #include "ui/form_runtime.h"
 
-#include <chrono>
 #include <cstdint>
+#include <ctime>
 #include <string>
 
 #include "game/game_error.h"
@@ -143,8 +143,10 @@ void FormRuntime::endProgram() {
 }
 
 std::uint64_t FormRuntime::clockReading() {
-    // Any clock that moves between rounds seeds them apart; the steady one never goes back.
-    return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    // Any clock that moves between rounds seeds them apart: the processor time the program has
+    // used does, as every round takes some. (The standard clocks would bring the C library's
+    // formatting of error messages to the page, for a failure that cannot happen here.)
+    return static_cast<std::uint64_t>(std::clock());
 }
 
 }  // namespace tinzel
