@@ -16,11 +16,11 @@ void paintBoard(HDC context, const RECT& dirty, const FormModel* model, Brushes&
         const RECT area = pixels(square.rect);
         RECT overlap;
         if (square.visible && IntersectRect(&overlap, &area, &dirty)) {
-            FillRect(context, &area, brushes.of(square.backColor));
-            brushes.fill(context,
-                         look::frame(area.right - area.left, area.bottom - area.top,
-                                     look::kSquareBorderWidth),
-                         POINT{area.left, area.top}, look::kSquareBorderColor);
+            // The border, then the colour inside it: the frame's pixels in two fills.
+            FillRect(context, &area, brushes.of(look::kSquareBorderColor));
+            RECT inside = area;
+            InflateRect(&inside, -look::kSquareBorderWidth, -look::kSquareBorderWidth);
+            FillRect(context, &inside, brushes.of(square.backColor));
         }
     }
 }
