@@ -100,6 +100,7 @@ function(tinzel_tests_buildable result)
         tinzel_find_program(APPSTREAMCLI_EXECUTABLE appstreamcli)
         tinzel_find_program(DPKG_SHLIBDEPS_EXECUTABLE dpkg-shlibdeps)
         tinzel_find_program(LINTIAN_EXECUTABLE lintian)
+        tinzel_find_program(HARDENING_CHECK_EXECUTABLE hardening-check)
         tinzel_find_qt_accessibility_switch()
         # The screen reader's end-to-end test: an accessibility bus of its own, and AT-SPI's
         # Python client.

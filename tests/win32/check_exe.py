@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Reads Tinzel.exe's imports, version resource and icon back out of the built file and
-checks each against what Explorer should show.
+"""Reads Tinzel.exe's imports, hardening, version resource and icon back out of the built file
+and checks each against what Explorer should show and what Windows should enforce.
 
 Usage: check_exe.py TINZEL.EXE OBJDUMP VERSION PROJECT_VERSION   (for example 1.00 1.0.0;
 needs icoutils' wrestool and icotool)
@@ -33,6 +33,23 @@ def imported_dlls(exe, objdump):
     return re.findall(r"DLL Name: (\S+)", listing)
 
 
+# The executable's DllCharacteristics: where Windows may load it (ASLR, and anywhere in a
+# 64-bit address space) and that it runs with data never executed (DEP).
+HIGH_ENTROPY_VA, DYNAMIC_BASE, NX_COMPAT = 0x0020, 0x0040, 0x0100
+
+
+def hardening(exe):
+    """(is it 64-bit, its DllCharacteristics, whether it carries stack protection)."""
+    data = open(exe, "rb").read()
+    header = struct.unpack_from("<I", data, 0x3C)[0]
+    optional = header + 4 + 20
+    magic, = struct.unpack_from("<H", data, optional)
+    characteristics, = struct.unpack_from("<H", data, optional + 70)
+    # libssp's report of a smashed stack, which only a protected program links in.
+    protected = b"stack smashing detected" in data
+    return magic == 0x20B, characteristics, protected
+
+
 def version_strings(blob):
     """The key/value pairs of the string table: UTF-16 key, padding, UTF-16 value."""
     text = blob.decode("utf-16-le", errors="replace")
@@ -51,6 +68,13 @@ def main(exe, objdump, version, project_version):
     print("imports:", ", ".join(dlls))
     check(dlls and all(dll.lower() in SYSTEM_DLLS for dll in dlls),
           "imports only Windows system DLLs")
+
+    wide, characteristics, protected = hardening(exe)
+    check(characteristics & DYNAMIC_BASE, "loads anywhere (ASLR, --dynamicbase)")
+    check(characteristics & NX_COMPAT, "runs with data never executed (DEP, --nxcompat)")
+    if wide:
+        check(characteristics & HIGH_ENTROPY_VA, "loads anywhere in 64 bits (--high-entropy-va)")
+    check(protected, "protects its stack (-fstack-protector-strong, libssp within)")
 
     blob = subprocess.run(["wrestool", "--extract", "--type=version", "--raw", exe],
                           check=True, capture_output=True).stdout
