@@ -30,7 +30,8 @@ def application(name, timeout=20.0):
             if app is not None and app.name == name:
                 return app
         time.sleep(0.1)
-    raise AssertionError(f"no application named {name!r} on the accessibility bus")
+    seen = [app.name for app in pyatspi.Registry.getDesktop(0) if app is not None]
+    raise AssertionError(f"no application named {name!r} on the accessibility bus: {seen}")
 
 
 def descendants(node):
