@@ -115,21 +115,88 @@ describe('the page', () => {
     });
   }
 
-  // Within the screen, in proportion, however the screen changed before the first board.
-  const expectFitted = async (page, width) => {
-    const box = await page.locator('#window').boundingBox();
-    const panel = await page.locator('#Form1').boundingBox();
-    assert.ok(box.x >= 0 && box.x + box.width <= width, `window at ${box.x}..${box.x + box.width}`);
-    assert.ok(Math.abs(panel.width / panel.height - 518 / 295) < 0.01, 'in proportion');
+  // The whole game within the screen, nothing to scroll, every target a thumb's size, the
+  // board in its rows and columns, as wide as the screen allows, and the buttons in their
+  // order beside or below it.
+  const expectFitted = async (page, viewport) => {
+    const layout = await page.evaluate(() => {
+      const box = (element) => element.getBoundingClientRect().toJSON();
+      return {
+        scrolls: [document.documentElement.scrollWidth, document.documentElement.scrollHeight],
+        close: box(document.getElementById('close-box')),
+        board: box(document.querySelector('#Form1 [role=grid]')),
+        squares: [...document.querySelectorAll('#Form1 [role=gridcell]')].map(box),
+        buttons: [...document.querySelectorAll('#Form1 button.color')].map(box),
+        scores: [...document.querySelectorAll('#Form1 .score')].map(box),
+      };
+    });
+    assert.deepEqual(layout.scrolls, [viewport.width, viewport.height], 'nothing to scroll');
+    const within = (box) =>
+      box.left >= 0 && box.top >= 0 && box.right <= viewport.width && box.bottom <= viewport.height;
+    const overlap = (a, b) =>
+      a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+    for (const target of [layout.close, ...layout.buttons]) {
+      assert.ok(target.width >= 44 && target.height >= 44, `a target of ${JSON.stringify(target)}`);
+      assert.ok(within(target), `a target off the screen: ${JSON.stringify(target)}`);
+      assert.ok(!overlap(target, layout.board), 'a target on the board');
+    }
+    for (const score of layout.scores) {
+      assert.ok(within(score) && !overlap(score, layout.board), 'a score off the screen or board');
+    }
+    assert.equal(layout.squares.length, 100);
+    layout.squares.forEach((square, k) => {
+      assert.ok(within(square), `square ${k} off the screen`);
+      if (k % 10 > 0) assert.ok(square.left > layout.squares[k - 1].left, `square ${k}'s column`);
+      if (k >= 10) assert.ok(square.top > layout.squares[k - 10].top, `square ${k}'s row`);
+    });
+    const boardSide = Math.min(layout.board.width, layout.board.height);
+    assert.ok(
+      boardSide >= Math.min(viewport.width, viewport.height - 44) - 100,
+      `a board of ${boardSide} px on a ${viewport.width} × ${viewport.height} screen`,
+    );
+    const reading = [...layout.buttons.keys()].sort(
+      (a, b) =>
+        layout.buttons[a].top - layout.buttons[b].top ||
+        layout.buttons[a].left - layout.buttons[b].left,
+    );
+    assert.deepEqual(reading, [...layout.buttons.keys()], 'the buttons out of their order');
   };
 
-  test("scales the whole window down to fit a phone's screen", async () => {
-    const { context, page } = await openGame(browser, server.url, {
-      viewport: { width: 360, height: 640 },
+  const score = (page, which) => page.locator(`#Form1 .score.${which}`).textContent();
+
+  for (const [held, viewport] of [
+    ['upright', { width: 360, height: 740 }],
+    ['sideways', { width: 740, height: 360 }],
+  ]) {
+    test(`fits a phone held ${held} and answers each tap once, however quick`, async () => {
+      const { context, page, problems } = await openGame(browser, server.url, {
+        viewport,
+        deviceScaleFactor: 3,
+        isMobile: true,
+        hasTouch: true,
+      });
+      await expectFitted(page, viewport);
+      // The right colour, then one button tapped twice in quick succession: a double tap
+      // neither zooms nor loses its second answer.
+      await page.tap(`#Form1 button.color >> nth=${tenColour(await readBoard(page))}`);
+      assert.equal(await score(page, 'wins'), 'WINS: 1');
+      let wins = 1;
+      let losses = 0;
+      const twice = (tenColour(await readBoard(page)) + 1) % names.length;
+      for (let tap = 0; tap < 2; ++tap) {
+        const right = tenColour(await readBoard(page)) === twice;
+        await page.tap(`#Form1 button.color >> nth=${twice}`);
+        wins += right ? 1 : 0;
+        losses += right ? 0 : 1;
+      }
+      assert.equal(await score(page, 'wins'), `WINS: ${wins}`);
+      assert.equal(await score(page, 'losses'), `LOST: ${losses}`);
+      assert.equal(await page.evaluate(() => visualViewport.scale), 1);
+      await expectFitted(page, viewport);
+      assert.deepEqual(problems, []);
+      await context.close();
     });
-    await expectFitted(page, 360);
-    await context.close();
-  });
+  }
 
   test("fits a screen that turned to a phone's width before the first board", async () => {
     const context = await browser.newContext({ viewport: { width: 800, height: 500 } });
@@ -145,7 +212,7 @@ describe('the page', () => {
     await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => setTimeout(done))));
     release();
     await page.waitForSelector('#Form1 button.color >> nth=10');
-    await expectFitted(page, 360);
+    await expectFitted(page, { width: 360, height: 640 });
     await context.close();
   });
 

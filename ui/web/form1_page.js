@@ -157,14 +157,15 @@ mergeInto(LibraryManager.library, {
       return decide(onMessage ? 1 : 0, down ? 1 : 0, event.keyCode, event.repeat ? 1 : 0) !== 0;
     },
 
-    // The window is scaled down to a narrow screen from the viewport's width and the
-    // design's, so it is right from the first board, whenever the screen changes, without
-    // measuring.
+    // A screen narrower than the designed window, or played by touch, takes the narrow
+    // layout (tinzel.css). It is chosen from the viewport's width and the design's, so it is
+    // right from the first board, whenever the screen changes, without measuring.
+    touch: null,
     fitToScreen: () => {
       const page = Form1Page;
       if (page.frameWidth > 0) {
-        const scale = Math.min(1, (window.innerWidth - 16) / page.frameWidth);
-        page.windowFrame.style.transform = scale < 1 ? `scale(${scale})` : '';
+        const narrow = window.innerWidth - 16 < page.frameWidth || page.touch.matches;
+        document.documentElement.classList.toggle('narrow', narrow);
       }
     },
 
@@ -241,6 +242,8 @@ mergeInto(LibraryManager.library, {
         }
       });
       window.addEventListener('resize', page.fitToScreen);
+      page.touch = window.matchMedia('(pointer: coarse)');
+      page.touch.addEventListener('change', page.fitToScreen);
 
       Module['onAbort'] = (what) => page.fail(String(what));
       window.addEventListener('error', (event) => page.fail(event.message));
@@ -282,7 +285,7 @@ mergeInto(LibraryManager.library, {
     let element = page.labels[label];
     if (!element) {
       element = page.labels[label] = document.createElement('div');
-      element.className = label === page.Label.Label2 ? 'label' : 'label score';
+      element.className = ['label score losses', 'label', 'label score wins'][label];
       // Label2 is a one-pixel line of no meaning: assistive technology is not told of it.
       if (label === page.Label.Label2) {
         element.setAttribute('aria-hidden', 'true');
