@@ -216,7 +216,7 @@ describe('the page', () => {
     await context.close();
   });
 
-  test('reports a program that cannot load, then ends with status 1', async () => {
+  test("reports a program that cannot load in a player's words, then ends with status 1", async () => {
     const broken = fs.mkdtempSync(path.join(os.tmpdir(), 'tinzel-no-wasm-'));
     for (const file of fs.readdirSync(site).filter((name) => name !== 'tinzel.wasm')) {
       fs.copyFileSync(path.join(site, file), path.join(broken, file));
@@ -224,6 +224,11 @@ describe('the page', () => {
     const brokenServer = await serve(broken);
     const context = await browser.newContext();
     const page = await context.newPage();
+    const consoleErrors = [];
+    page.on(
+      'console',
+      (message) => message.type() === 'error' && consoleErrors.push(message.text()),
+    );
     try {
       await page.goto(brokenServer.url);
       await page.locator('#message').waitFor({ state: 'visible', timeout: 10000 });
@@ -235,8 +240,17 @@ describe('the page', () => {
       }));
       assert.equal(report.error, true);
       assert.equal(report.title, 'Tinzel');
-      assert.match(report.text, /could not go on[\s\S]*wasm/i);
+      assert.equal(
+        report.text,
+        'Tinzel could not go on in this browser.\n\n' +
+          'Reload the page to try again. If it stops again, this browser cannot play Tinzel.',
+      );
       assert.equal(report.windowShown, false);
+      // The browser's own account is kept for whoever opens the console.
+      assert.ok(
+        consoleErrors.some((line) => /^Tinzel stopped: .*wasm/is.test(line)),
+        consoleErrors.join('\n'),
+      );
       await page.locator('#message button').click();
       await page.locator('#ended').waitFor({ state: 'visible', timeout: 5000 });
       assert.equal(await page.evaluate(() => document.body.dataset.exitStatus), '1');

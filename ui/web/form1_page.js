@@ -134,7 +134,8 @@ mergeInto(LibraryManager.library, {
     },
 
     // The page itself failed (its WebAssembly missing or refused, an abort, a script's
-    // exception): reported as the game reports an error, then the game is over with status 1.
+    // exception): reported in a player's words as the game reports an error, the browser's
+    // own words kept for the console, then the game is over with status 1.
     fail: (what) => {
       const page = Form1Page;
       if (page.ended && page.endStatus !== 0) {
@@ -143,7 +144,12 @@ mergeInto(LibraryManager.library, {
       page.ended = true;
       page.endStatus = 1;
       page.windowFrame.hidden = true;
-      page.showMessage(`Tinzel could not go on in this browser:\n\n${what}`, true);
+      console.error(`Tinzel stopped: ${what}`);
+      page.showMessage(
+        'Tinzel could not go on in this browser.\n\n' +
+          'Reload the page to try again. If it stops again, this browser cannot play Tinzel.',
+        true,
+      );
     },
 
     // Whether a key may act, by the game's rule: once a press, and on the message only if it
