@@ -335,11 +335,9 @@ describe('the page', () => {
     await page.keyboard.press('Escape');
     await page.locator('#ended').waitFor({ state: 'visible', timeout: 5000 });
 
-    // Nothing but the page's own files was asked for, and nothing was stored.
+    // Nothing but the page's own three files was asked for, and nothing was stored.
     assert.deepEqual(server.requests.slice(firstRequest).sort(), [
       '/',
-      '/ocr-a.woff2',
-      '/tinzel.css',
       '/tinzel.js',
       '/tinzel.wasm',
     ]);
