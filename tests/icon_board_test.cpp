@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <regex>
 #include <stdexcept>
+#include <string>
 
 namespace tinzel::icon {
 namespace {
@@ -26,6 +29,37 @@ TEST(IconBoard, DrawsEachTileInItsColourWithAGridBetween) {
     EXPECT_EQ(at(7, 0), 0);    // grid line right of the first tile
     EXPECT_EQ(at(0, 7), 0);    // grid line below it
     EXPECT_EQ(at(15, 15), 0);  // the black tile and the grid merge
+}
+
+// The scalable picture is the drawn one: every rectangle of the SVG covers pixels of its
+// own colour in render(), bordered by the grid.
+TEST(IconBoard, TheSvgDrawsWhatRenderDraws) {
+    const IconBoard board = IconBoard::fromText(kBoard);
+    const int size = 128;
+    const auto pixels = board.render(size);
+    const std::string svg = board.svg(size);
+    EXPECT_NE(svg.find("viewBox=\"0 0 128 128\"><rect width=\"128\" height=\"128\"/>"),
+              std::string::npos);
+    const std::regex tile(
+        "<rect x=\"(\\d+)\" y=\"(\\d+)\" width=\"(\\d+)\" height=\"(\\d+)\" "
+        "fill=\"#([0-9a-f]{6})\"/>");
+    int tiles = 0;
+    for (std::sregex_iterator match(svg.begin(), svg.end(), tile), end; match != end; ++match) {
+        const int x = std::stoi((*match)[1]), y = std::stoi((*match)[2]);
+        const int width = std::stoi((*match)[3]), height = std::stoi((*match)[4]);
+        const auto at = [&](int px, int py) {
+            const Rgb& rgb = kClassicPalette[pixels[static_cast<std::size_t>(py * size + px)]];
+            char hex[7];
+            std::snprintf(hex, sizeof hex, "%02x%02x%02x", rgb.red, rgb.green, rgb.blue);
+            return std::string(hex);
+        };
+        EXPECT_EQ(at(x, y), (*match)[5].str());
+        EXPECT_EQ(at(x + width - 1, y + height - 1), (*match)[5].str());
+        EXPECT_EQ(at(x + width, y), "000000") << "no grid right of the tile at " << x;
+        EXPECT_EQ(at(x, y + height), "000000") << "no grid below the tile at " << y;
+        ++tiles;
+    }
+    EXPECT_EQ(tiles, 4);
 }
 
 TEST(IconBoard, UsesOnlyTheSixteenClassicColoursAtEverySize) {

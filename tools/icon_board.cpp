@@ -1,6 +1,7 @@
 #include "tools/icon_board.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -84,25 +85,52 @@ IconBoard IconBoard::fromFile(const std::string& path) {
     return fromText(text.str());
 }
 
-std::vector<std::uint8_t> IconBoard::render(int size) const {
+IconBoard::Box IconBoard::tileBox(int column, int row, int size) const {
     if (side_ == 0 || size % side_ != 0) {
         throw std::runtime_error("icon size must be a multiple of the board's side");
     }
     const int cell = size / side_;
-    // The grid line is one pixel at small sizes and grows to an eighth of a cell.
+    // The grid line is one pixel at small sizes and grows to an eighth of a cell; once it is
+    // wider than a pixel it also borders the icon's top and left.
     const int line = std::max(1, cell / 8);
+    const int border = line > 1 ? line : 0;
+    return {std::max(column * cell, border), std::max(row * cell, border),
+            (column + 1) * cell - line, (row + 1) * cell - line};
+}
+
+std::vector<std::uint8_t> IconBoard::render(int size) const {
     std::vector<std::uint8_t> pixels(static_cast<std::size_t>(size) * size, kGrid);
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            const bool onGrid = x % cell >= cell - line || y % cell >= cell - line ||
-                                (line > 1 && (x < line || y < line));
-            if (!onGrid) {
-                pixels[static_cast<std::size_t>(y) * size + x] =
-                    tiles_[static_cast<std::size_t>(y / cell) * side_ + x / cell];
+    for (int row = 0; row < side_; ++row) {
+        for (int column = 0; column < side_; ++column) {
+            const Box box = tileBox(column, row, size);
+            const std::uint8_t tile = tiles_[static_cast<std::size_t>(row) * side_ + column];
+            for (int y = box.top; y < box.bottom; ++y) {
+                std::fill_n(pixels.begin() + static_cast<std::ptrdiff_t>(y) * size + box.left,
+                            box.right - box.left, tile);
             }
         }
     }
     return pixels;
+}
+
+std::string IconBoard::svg(int size) const {
+    const auto number = [](int value) { return std::to_string(value); };
+    std::string text = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 " + number(size) +
+                       " " + number(size) + "\"><rect width=\"" + number(size) + "\" height=\"" +
+                       number(size) + "\"/>";
+    for (int row = 0; row < side_; ++row) {
+        for (int column = 0; column < side_; ++column) {
+            const Box box = tileBox(column, row, size);
+            const Rgb& color =
+                kClassicPalette[tiles_[static_cast<std::size_t>(row) * side_ + column]];
+            char fill[8];
+            std::snprintf(fill, sizeof fill, "#%02x%02x%02x", color.red, color.green, color.blue);
+            text += "<rect x=\"" + number(box.left) + "\" y=\"" + number(box.top) + "\" width=\"" +
+                    number(box.right - box.left) + "\" height=\"" + number(box.bottom - box.top) +
+                    "\" fill=\"" + fill + "\"/>";
+        }
+    }
+    return text + "</svg>\n";
 }
 
 std::vector<std::uint8_t> IconBoard::renderMonochrome(int size) const {

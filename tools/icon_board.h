@@ -32,9 +32,19 @@ class IconBoard {
     // The two-colour picture: black grid, white tiles, dark tiles hatched. 0 black, 1 white.
     std::vector<std::uint8_t> renderMonochrome(int size) const;
 
+    // The picture render(size) draws, as an SVG document of size × size units that scales
+    // to any size: a black square and a rectangle for each tile.
+    std::string svg(int size) const;
+
     int side() const { return side_; }
 
   private:
+    struct Box {
+        int left, top, right, bottom;
+    };
+    // Where the tile at `column`, `row` lies in the icon at `size`, inside the grid lines.
+    Box tileBox(int column, int row, int size) const;
+
     int side_ = 0;
     std::vector<std::uint8_t> tiles_;
 };

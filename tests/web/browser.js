@@ -40,7 +40,7 @@ async function serve(folder) {
 
 // Without the background-networking switches chromium keeps trying hosts this machine cannot
 // reach; as root it only starts without its sandbox.
-function launch(extraArgs = []) {
+function launchOptions(extraArgs) {
   const args = [
     ...extraArgs,
     '--disable-gpu',
@@ -60,11 +60,17 @@ function launch(extraArgs = []) {
   if (!executablePath) {
     throw new Error('TINZEL_CHROMIUM is not set: it names the chromium to drive');
   }
-  return chromium.launch({
-    executablePath,
-    headless: true,
-    args,
-  });
+  return { executablePath, headless: true, args };
+}
+
+function launch(extraArgs = []) {
+  return chromium.launch(launchOptions(extraArgs));
+}
+
+// A browser with a profile of its own in `folder`, as a player's is: only there does chromium
+// offer to install a page, never in the private contexts that launch() gives.
+function launchWithProfile(folder, contextOptions = {}) {
+  return chromium.launchPersistentContext(folder, { ...launchOptions([]), ...contextOptions });
 }
 
 // Every pixel of a screenshot of `clip` (CSS pixels), as the screen shows it: { width, height,
@@ -111,4 +117,4 @@ async function openGame(browser, url, options = {}) {
   return { context, page, problems };
 }
 
-module.exports = { serve, launch, capturePixels, openGame };
+module.exports = { serve, launch, launchWithProfile, capturePixels, openGame };

@@ -9,7 +9,7 @@ const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const { after, before, describe, test } = require('node:test');
-const { serve, launch, openGame } = require('./browser.js');
+const { serve, launch, launchWithProfile, openGame } = require('./browser.js');
 
 const site = path.resolve(process.env.TINZEL_SITE || process.argv[2]);
 
@@ -281,7 +281,46 @@ describe('the page', () => {
     const details = JSON.parse(manifest);
     assert.equal(details.name, 'Tinzel');
     assert.equal(details.version, process.env.TINZEL_VERSION);
+    // In the form's colours: its caption bar's, and its own behind the board.
+    const colours = await page.evaluate(() => {
+      const hex = (element) =>
+        '#' +
+        getComputedStyle(element)
+          .backgroundColor.match(/\d+/g)
+          .map((value) => Number(value).toString(16).padStart(2, '0'))
+          .join('');
+      return [hex(document.querySelector('.caption')), hex(document.getElementById('Form1'))];
+    });
+    assert.deepEqual([details.theme_color, details.background_color], colours);
     await context.close();
+  });
+
+  test('is a page chromium offers to install, with an icon a phone can use', async () => {
+    const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'tinzel-profile-'));
+    const context = await launchWithProfile(profile);
+    try {
+      const page = await context.newPage();
+      await page.goto(server.url);
+      await page.waitForSelector('#Form1 button.color >> nth=10');
+      const cdp = await context.newCDPSession(page);
+      const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
+      assert.deepEqual(installabilityErrors, []);
+      // The icon is the game's board, drawn to scale: a black square and its 16 tiles.
+      const { data } = await cdp.send('Page.getAppManifest');
+      const [icon] = JSON.parse(data).icons;
+      assert.equal(icon.type, 'image/svg+xml');
+      const tiles = await page.evaluate(async (source) => {
+        const image = new Image();
+        image.src = source;
+        await image.decode();
+        const svg = atob(source.split(',')[1]);
+        return { square: /viewBox="0 0 (\d+) \1"/.test(svg), tiles: svg.match(/<rect x=/g).length };
+      }, icon.src);
+      assert.deepEqual(tiles, { square: true, tiles: 16 });
+    } finally {
+      await context.close();
+      fs.rmSync(profile, { recursive: true });
+    }
   });
 
   // The first board takes its focus as the browser renders it, not by a focus() that would
