@@ -1,6 +1,6 @@
 // The page's figures in Debian's chromium, each beside a baseline from the same run: what it
-// transfers, navigation to its first painted board, a click to the next board painted, and
-// its memory over many rounds. Prints "name value" lines for bench/run_all.
+// transfers, navigation to its first painted board, a click to the next board painted (and a
+// tap on a slow phone), and its memory over many rounds. Prints "name value" lines for bench/run_all.
 //
 // Usage: node page_bench.js SITE EMPTY_SITE   (NODE_PATH: the browser driver's node_modules)
 'use strict';
@@ -160,6 +160,28 @@ async function main() {
     console.log('repaint_p99_ms', percentile99(repaints).toFixed(3));
     console.log('elements_median_ms', median(floors).toFixed(3));
     console.log('elements_p99_ms', percentile99(floors).toFixed(3));
+
+    // A mid-range phone: the narrow layout at a pixel ratio of 3, and the CPU four times
+    // slower. A tap on a button is the click it makes, timed as above.
+    const phone = await browser.newContext({
+      viewport: { width: 360, height: 740 },
+      deviceScaleFactor: 3,
+      isMobile: true,
+      hasTouch: true,
+    });
+    const phonePage = await phone.newPage();
+    await phonePage.goto(game.url);
+    await phonePage.waitForSelector('#Form1 button.color >> nth=10');
+    await teachWrongAnswers(phonePage);
+    const cdp = await phone.newCDPSession(phonePage);
+    await cdp.send('Emulation.setCPUThrottlingRate', { rate: 4 });
+    const taps = await timeChanges(phonePage, 'click', CLICKS);
+    const phoneRepaints = await timeChanges(phonePage, 'repaint', CLICKS);
+    console.log('slow_tap_median_ms', median(taps).toFixed(3));
+    console.log('slow_tap_p99_ms', percentile99(taps).toFixed(3));
+    console.log('slow_repaint_median_ms', median(phoneRepaints).toFixed(3));
+    console.log('slow_repaint_p99_ms', percentile99(phoneRepaints).toFixed(3));
+    await phone.close();
 
     await page.evaluate(() => document.getElementById('floor').remove());
     await playRounds(page, 1000 - CLICKS);
