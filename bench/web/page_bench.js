@@ -122,6 +122,11 @@ const timeChanges = (page, kind, count) =>
     { kind, count },
   );
 
+function printTimes(name, times) {
+  console.log(`${name}_median_ms`, median(times).toFixed(3));
+  console.log(`${name}_p99_ms`, percentile99(times).toFixed(3));
+}
+
 async function memory(page) {
   return page.evaluate(() => {
     gc();
@@ -154,12 +159,9 @@ async function main() {
     const clicks = await timeChanges(page, 'click', CLICKS);
     const repaints = await timeChanges(page, 'repaint', CLICKS);
     const floors = await timeChanges(page, 'elements', CLICKS);
-    console.log('click_median_ms', median(clicks).toFixed(3));
-    console.log('click_p99_ms', percentile99(clicks).toFixed(3));
-    console.log('repaint_median_ms', median(repaints).toFixed(3));
-    console.log('repaint_p99_ms', percentile99(repaints).toFixed(3));
-    console.log('elements_median_ms', median(floors).toFixed(3));
-    console.log('elements_p99_ms', percentile99(floors).toFixed(3));
+    printTimes('click', clicks);
+    printTimes('repaint', repaints);
+    printTimes('elements', floors);
 
     // A mid-range phone: the narrow layout at a pixel ratio of 3, and the CPU four times
     // slower. A tap on a button is the click it makes, timed as above.
@@ -177,10 +179,8 @@ async function main() {
     await cdp.send('Emulation.setCPUThrottlingRate', { rate: 4 });
     const taps = await timeChanges(phonePage, 'click', CLICKS);
     const phoneRepaints = await timeChanges(phonePage, 'repaint', CLICKS);
-    console.log('slow_tap_median_ms', median(taps).toFixed(3));
-    console.log('slow_tap_p99_ms', percentile99(taps).toFixed(3));
-    console.log('slow_repaint_median_ms', median(phoneRepaints).toFixed(3));
-    console.log('slow_repaint_p99_ms', percentile99(phoneRepaints).toFixed(3));
+    printTimes('slow_tap', taps);
+    printTimes('slow_repaint', phoneRepaints);
     await phone.close();
 
     await page.evaluate(() => document.getElementById('floor').remove());
