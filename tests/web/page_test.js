@@ -192,6 +192,10 @@ describe('the page', () => {
       assert.equal(await score(page, 'wins'), `WINS: ${wins}`);
       assert.equal(await score(page, 'losses'), `LOST: ${losses}`);
       assert.equal(await page.evaluate(() => visualViewport.scale), 1);
+      // A keyboard still walks the buttons in their colour order.
+      await page.locator('#Form1 button.color >> nth=0').focus();
+      await page.keyboard.press('ArrowDown');
+      assert.equal(await focusIndex(page), 1);
       await expectFitted(page, viewport);
       assert.deepEqual(problems, []);
       await context.close();
