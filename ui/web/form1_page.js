@@ -19,8 +19,19 @@ mergeInto(LibraryManager.library, {
     // lasting live region tells the player what changed.
     heard: [],
     board: null,
-    // The board's cells by row, then by column (both from 1), as the C++ side places them.
+    // The board's rows, and its cells by row, then by column (both from 1), as the C++ side
+    // places them.
+    rows: [],
     cells: [],
+    // The squares' colours, one pixel a square on a canvas under the cells, which draw only
+    // their borders: a round then restyles nothing, where a hundred new background colours
+    // restyled a hundred elements (the most of a round's time on a slow phone).
+    paint: null,
+    paintPixels: null,
+    paintBox: null,
+    paintPending: false,
+    // Each square's row and column (from 1), by its index.
+    squareCells: [],
     squares: [],
     buttons: [],
     ended: false,
@@ -92,15 +103,20 @@ mergeInto(LibraryManager.library, {
         page.board.setAttribute('role', 'grid');
         page.board.setAttribute('aria-label', 'Board');
         page.panel.insertBefore(page.board, page.buttons[0] || null);
+        page.paint = document.createElement('canvas');
+        page.paint.className = 'board-paint';
+        page.paint.setAttribute('aria-hidden', 'true');
+        page.board.appendChild(page.paint);
       }
-      while (page.board.childElementCount < row) {
+      while (page.rows.length < row) {
         const added = document.createElement('div');
         added.setAttribute('role', 'row');
         added.className = 'row';
         page.board.appendChild(added);
+        page.rows.push(added);
         page.cells.push([]);
       }
-      return page.board.children[row - 1];
+      return page.rows[row - 1];
     },
 
     // Puts a new cell at its column of its row: a row lists its cells by column, the order
@@ -111,6 +127,56 @@ mergeInto(LibraryManager.library, {
       const after = rowCells.slice(column + 1).find((cell) => cell !== undefined);
       rowCells[column] = square;
       rowElement.insertBefore(square, after || null);
+    },
+
+    // Square `row`, `column` (from 1) shows `color` (0xRRGGBB), or nothing; drawn once the
+    // render is done.
+    paintSquare: (row, column, color, shown) => {
+      const page = Form1Page;
+      const old = page.paintPixels;
+      if (!old || row > old.height || column > old.width) {
+        // The board grows as the first render places its squares: what is drawn is kept.
+        const grown = new ImageData(
+          Math.max(column, old ? old.width : 0),
+          Math.max(row, old ? old.height : 0),
+        );
+        for (let y = 0; old && y < old.height; ++y) {
+          grown.data.set(
+            old.data.subarray(4 * y * old.width, 4 * (y + 1) * old.width),
+            4 * y * grown.width,
+          );
+        }
+        page.paintPixels = grown;
+        page.paint.width = grown.width;
+        page.paint.height = grown.height;
+      }
+      const columns = page.paintPixels.width;
+      const at = 4 * ((row - 1) * columns + (column - 1));
+      const pixels = page.paintPixels.data;
+      pixels[at] = (color >> 16) & 0xff;
+      pixels[at + 1] = (color >> 8) & 0xff;
+      pixels[at + 2] = color & 0xff;
+      pixels[at + 3] = shown ? 255 : 0;
+      if (!page.paintPending) {
+        page.paintPending = true;
+        queueMicrotask(() => {
+          page.paintPending = false;
+          page.paint.getContext('2d').putImageData(page.paintPixels, 0, 0);
+        });
+      }
+    },
+
+    // The canvas covers the squares' bounding box, as the design places them.
+    placePaint: ([left, top, right, bottom]) => {
+      const page = Form1Page;
+      const box = page.paintBox || [left, top, right, bottom];
+      page.paintBox = [
+        Math.min(box[0], left),
+        Math.min(box[1], top),
+        Math.max(box[2], right),
+        Math.max(box[3], bottom),
+      ];
+      page.place(page.paint, page.paintBox);
     },
 
     buttonIndex: (element) => {
@@ -182,7 +248,12 @@ mergeInto(LibraryManager.library, {
       page.panel.textContent = '';
       page.labels = [];
       page.board = null;
+      page.rows = [];
       page.cells = [];
+      page.paint = null;
+      page.paintPixels = null;
+      page.squareCells = [];
+      page.paintBox = null;
       page.squares = [];
       page.buttons = [];
     },
@@ -327,6 +398,7 @@ mergeInto(LibraryManager.library, {
     const fields = page.fields(pointer, 9);
     const [row, column, color, visible, name] = fields.subarray(4);
     let square = page.squares[index];
+    page.squareCells[index] = [row, column];
     if (!square) {
       square = page.squares[index] = document.createElement('div');
       square.className = 'square';
@@ -334,7 +406,9 @@ mergeInto(LibraryManager.library, {
       page.addCell(square, row, column);
     }
     page.name(square, UTF8ToString(name));
-    page.place(square, fields, color);
+    page.place(square, fields);
+    page.placePaint(fields);
+    page.paintSquare(row, column, color, visible);
     square.hidden = !visible;
   },
 
@@ -366,6 +440,10 @@ mergeInto(LibraryManager.library, {
     const element = (isButton ? Form1Page.buttons : Form1Page.squares)[index];
     if (element) {
       element.hidden = true;
+      if (!isButton) {
+        const [row, column] = Form1Page.squareCells[index];
+        Form1Page.paintSquare(row, column, 0, false);
+      }
     }
   },
 
