@@ -147,8 +147,6 @@ mergeInto(LibraryManager.library, {
           );
         }
         page.paintPixels = grown;
-        page.paint.width = grown.width;
-        page.paint.height = grown.height;
       }
       const columns = page.paintPixels.width;
       const at = 4 * ((row - 1) * columns + (column - 1));
@@ -161,6 +159,12 @@ mergeInto(LibraryManager.library, {
         page.paintPending = true;
         queueMicrotask(() => {
           page.paintPending = false;
+          const { width, height } = page.paintPixels;
+          // Resizing clears the canvas: it is done at most once a render, before drawing.
+          if (page.paint.width !== width || page.paint.height !== height) {
+            page.paint.width = width;
+            page.paint.height = height;
+          }
           page.paint.getContext('2d').putImageData(page.paintPixels, 0, 0);
         });
       }
