@@ -4,7 +4,6 @@
 
 const fs = require('node:fs');
 const path = require('node:path');
-const { screenOf } = require('./screen.js');
 
 const file = path.join(__dirname, 'player.scenarios');
 
@@ -48,11 +47,11 @@ function check(condition, message) {
 }
 
 // Plays `scenario` on `driver`, already started, judging by `design` (the window's design and
-// palette, as tests/web/write_design.cpp writes them). Throws at the first step the window
-// fails.
+// palette, as tests/web/write_design.cpp writes them) and by the driver's `screen`, which reads
+// its window's layout (screen.js). Throws at the first step the window fails.
 async function play(scenario, driver, design) {
   const { palette, names: colourNames } = design;
-  const screen = screenOf(design);
+  const { screen } = driver;
   let answered = -1;
   let lastHeard = null;
 
@@ -66,7 +65,7 @@ async function play(scenario, driver, design) {
   const shows = async (label, text) =>
     screen.matchText(
       await driver.capture(),
-      design[label],
+      label,
       await driver.drawnText(label, text),
       text.length,
     );

@@ -1,6 +1,7 @@
 // What a player reads off the page's pixels, judged as tests/scenarios/screen.cpp judges the
 // desktop windows': the driver only hands over the client area's pixels and a text drawn as the
-// page draws a score. Places come from the design and the capture's size.
+// page draws a score. Places come from a layout: the design's, as the desktop windows' come, or
+// the one a phone's page laid out to fit its screen.
 'use strict';
 
 // Pixels row by row, one 0xRRGGBB each: { width, height, pixels }.
@@ -16,25 +17,46 @@ const mostDifference = 0.2;
 // A focus ring shows at least this many pixels on a button.
 const ringPixelsAtLeast = 40;
 
-function screenOf(design) {
-  const squareCentre = (index) => ({
-    x: design.square.width * ((index - 1) % design.boardSide) + Math.floor(design.square.width / 2),
-    y:
-      design.square.height * Math.floor((index - 1) / design.boardSide) +
-      Math.floor(design.square.height / 2),
-  });
-  const buttonRect = (index) => ({ ...design.button, top: design.button.height * index });
+// The design's layout, in twips: the design alone says where each control lies.
+function designLayout(design) {
+  const squares = Array.from({ length: design.squareCount }, (_, k) => ({
+    ...design.square,
+    left: design.square.width * (k % design.boardSide),
+    top: design.square.height * Math.floor(k / design.boardSide),
+  }));
+  const buttons = Array.from({ length: design.buttonCount }, (_, k) => ({
+    ...design.button,
+    top: design.button.height * k,
+  }));
+  return {
+    ...design.client,
+    // Twips a CSS pixel at the design's 96 dots an inch.
+    perCssPixel: 15,
+    squares,
+    buttons,
+    labels: { Wins: design.Wins, Losses: design.Losses },
+    bareSpot: { x: 7000, y: 2600 },
+  };
+}
+
+// `layout`: the client area's { width, height } and every control's { left, top, width, height }
+// in one unit, `perCssPixel` of them a CSS pixel: its squares (in reading order), its colour
+// buttons, its score labels, and a spot of bare panel.
+function screenOf(design, layout = designLayout(design)) {
   const centre = (rect) => ({
     x: rect.left + Math.floor(rect.width / 2),
     y: rect.top + Math.floor(rect.height / 2),
   });
+  const squareCentre = (index) => centre(layout.squares[index - 1]);
+  const buttonRect = (index) => layout.buttons[index];
   const buttonCentre = (index) => centre(buttonRect(index));
-  const labelCentre = (label) => centre(design[label]);
-  const bareSpot = { x: 7000, y: 2600 };
+  const labelRect = (label) => layout.labels[label];
+  const labelCentre = (label) => centre(labelRect(label));
+  const { bareSpot } = layout;
   // Where a place lies in a capture of the whole client area.
   const pixelsAt = (place, width, height) => ({
-    x: Math.floor((place.x * width) / design.client.width),
-    y: Math.floor((place.y * height) / design.client.height),
+    x: Math.floor((place.x * width) / layout.width),
+    y: Math.floor((place.y * height) / layout.height),
   });
   const pixelAt = (capture, place) => {
     const point = pixelsAt(place, capture.width, capture.height);
@@ -71,12 +93,10 @@ function screenOf(design) {
       const middle = squareCentre(index);
       const inside = pixelAt(capture, middle);
       const left = (index - 1) % design.boardSide === 0;
-      const neighbour = left
-        ? inside
-        : pixelAt(capture, { x: middle.x - design.square.width, y: middle.y });
+      const neighbour = left ? inside : pixelAt(capture, squareCentre(index - 1));
       if (black(inside) && black(neighbour)) continue;
       const edge = pixelsAt(
-        { x: middle.x - Math.floor(design.square.width / 2), y: middle.y },
+        { x: layout.squares[index - 1].left, y: middle.y },
         capture.width,
         capture.height,
       );
@@ -92,7 +112,10 @@ function screenOf(design) {
   // Pixels inside button `index`, clear of its edge, that stand out from its fill.
   const ringPixels = (capture, index) => {
     const box = boxOf(capture, buttonRect(index));
-    const clear = 3;
+    // The edge is a CSS pixel wide, so as many screen pixels as the pixel ratio, and may start
+    // part way into the box's first one.
+    const pixelRatio = (capture.width * layout.perCssPixel) / layout.width;
+    const clear = Math.max(3, Math.ceil(pixelRatio) + 2);
     const fill = pixelAt(capture, buttonCentre(index));
     let standing = 0;
     for (let y = box.top + clear; y < box.bottom - clear; ++y) {
@@ -121,11 +144,11 @@ function screenOf(design) {
     return { box, dark: isDark };
   };
 
-  // Whether the score label at `rect` shows the text of `characters` characters that `drawn`
+  // Whether score label `label` shows the text of `characters` characters that `drawn`
   // holds, drawn as the page draws the label's caption: character by character, its ink
   // inside the frame is the text's, and ends inside the frame.
-  const matchText = (capture, rect, drawn, characters) => {
-    const inside = boxOf(capture, rect);
+  const matchText = (capture, label, drawn, characters) => {
+    const inside = boxOf(capture, labelRect(label));
     const middle = Math.floor((inside.left + inside.right) / 2);
     while (inside.top < inside.bottom && dark(at(capture, middle, inside.top))) ++inside.top;
     while (inside.bottom > inside.top && dark(at(capture, middle, inside.bottom - 1))) {
@@ -193,4 +216,4 @@ function screenOf(design) {
   };
 }
 
-module.exports = { screenOf };
+module.exports = { screenOf, designLayout };

@@ -1,30 +1,64 @@
-// The player's verbs of tests/scenarios/player.scenarios on the page in chromium: the mouse
-// at the controls' places on the screen, the keyboard, and what the screen and the page show.
+// The player's verbs of tests/scenarios/player.scenarios on the page in chromium: the mouse, or
+// a finger on a phone, at the controls' places on the screen, the keyboard, and what the screen
+// and the page show.
 'use strict';
 
 const { capturePixels } = require('./browser.js');
-const { screenOf } = require('../scenarios/screen.js');
+const { screenOf, designLayout } = require('../scenarios/screen.js');
 
 const keys = { Space: ' ', Enter: 'Enter', Up: 'ArrowUp', Down: 'ArrowDown' };
 // The desktops' usual double-click time, in milliseconds.
 const doubleClickTime = 500;
 
-// `design`: the window's design, as tests/web/write_design.cpp writes it.
+// Where the page laid out each control of the narrow layout, in CSS pixels from the panel's
+// corner, and a spot of bare panel: the grid's cell after the last colour button, which no
+// control takes. Run in the page.
+function narrowLayout() {
+  const panel = document.getElementById('Form1');
+  const origin = panel.getBoundingClientRect();
+  const inPanel = (element) => {
+    const { left, top, width, height } = element.getBoundingClientRect();
+    return { left: left - origin.left, top: top - origin.top, width, height };
+  };
+  const rows = [...panel.querySelectorAll('[role=grid] > [role=row]')];
+  const buttons = [...panel.querySelectorAll('button.color')]
+    .sort((a, b) => a.dataset.index - b.dataset.index)
+    .map(inPanel);
+  const centre = ({ left, top, width, height }) => [left + width / 2, top + height / 2];
+  const [lastX, lastY] = centre(buttons.at(-1));
+  const [beforeX, beforeY] = centre(buttons.at(-2));
+  const bareSpot = { x: Math.floor(2 * lastX - beforeX), y: Math.floor(2 * lastY - beforeY) };
+  const bare = document.elementFromPoint(origin.left + bareSpot.x, origin.top + bareSpot.y);
+  return {
+    width: origin.width,
+    height: origin.height,
+    perCssPixel: 1,
+    squares: rows.flatMap((row) => [...row.querySelectorAll('.square')].map(inPanel)),
+    buttons,
+    labels: {
+      Wins: inPanel(panel.querySelector('.score.wins')),
+      Losses: inPanel(panel.querySelector('.score.losses')),
+    },
+    bareSpot: bare === panel ? bareSpot : null,
+  };
+}
+
+// `design`: the window's design, as tests/web/write_design.cpp writes it. `contextOptions`: the
+// browser's screen, as Playwright's newContext takes it; one with touch is played by taps.
 class PageDriver {
-  constructor(browser, url, options, design) {
+  constructor(browser, url, contextOptions, design) {
     this.browser = browser;
     this.url = url;
-    this.options = options;
+    this.contextOptions = contextOptions;
+    this.touch = Boolean(contextOptions.hasTouch);
     this.design = design;
-    this.screen = screenOf(design);
+    this.layout = designLayout(design);
+    this.screen = screenOf(design, this.layout);
     this.problems = [];
   }
 
   async start() {
-    this.context = await this.browser.newContext({
-      viewport: { width: 800, height: 500 },
-      deviceScaleFactor: this.options.deviceScaleFactor,
-    });
+    this.context = await this.browser.newContext(this.contextOptions);
     this.page = await this.context.newPage();
     this.page.on('pageerror', (error) => this.problems.push(error.message));
     await this.page.goto(this.url);
@@ -35,6 +69,14 @@ class PageDriver {
       this.design.buttonCount,
     );
     await this.settle();
+    // At the designed size each control lies where the design puts it; a screen too narrow for
+    // that lays the game out to fit, and the controls are found where that put them.
+    const narrow = await this.page.evaluate(() => document.documentElement.matches('.narrow'));
+    if (narrow && (await this.windowShown())) {
+      this.layout = await this.page.evaluate(narrowLayout);
+      if (this.layout.bareSpot === null) throw new Error('the narrow layout leaves no bare panel');
+      this.screen = screenOf(this.design, this.layout);
+    }
   }
 
   async stop() {
@@ -48,19 +90,25 @@ class PageDriver {
     );
   }
 
-  async at(twips) {
+  // A place of the layout on the page, in CSS pixels.
+  async at(place) {
     const box = await this.page.locator('#Form1').boundingBox();
     return {
-      x: box.x + (twips.x / this.design.client.width) * box.width,
-      y: box.y + (twips.y / this.design.client.height) * box.height,
+      x: box.x + (place.x / this.layout.width) * box.width,
+      y: box.y + (place.y / this.layout.height) * box.height,
     };
   }
 
   // Clicks as the system's mouse makes them: the browser is told which click of a run each
   // one is, and a click on the spot of the one before, within the double-click time, is the
-  // next of its run (the browser then fires a double click as well).
-  async clickAt(twips, clicks = 1) {
-    const { x, y } = await this.at(twips);
+  // next of its run (the browser then fires a double click as well). On a touch screen, taps.
+  async clickAt(place, clicks = 1) {
+    const { x, y } = await this.at(place);
+    if (this.touch) {
+      for (let tap = 0; tap < clicks; ++tap) await this.page.touchscreen.tap(x, y);
+      await this.settle();
+      return;
+    }
     await this.page.mouse.move(x, y);
     for (let click = 0; click < clicks; ++click) {
       const last = this.lastClick;
@@ -93,14 +141,18 @@ class PageDriver {
     return this.clickAt(this.screen.bareSpot);
   }
 
-  async clickOk() {
-    await this.page.locator('#message button', { hasText: 'OK' }).click();
+  // A control the scenarios find by what it is rather than by its place in the window.
+  async activateControl(locator) {
+    await (this.touch ? locator.tap() : locator.click());
     await this.settle();
   }
 
-  async close() {
-    await this.page.locator('#window .close-box').click();
-    await this.settle();
+  clickOk() {
+    return this.activateControl(this.page.locator('#message button', { hasText: 'OK' }));
+  }
+
+  close() {
+    return this.activateControl(this.page.locator('#window .close-box'));
   }
 
   async press(key) {
@@ -157,18 +209,30 @@ class PageDriver {
     return capturePixels(this.page, await this.page.locator('#Form1').boundingBox());
   }
 
-  // `text` as the page draws a score's caption: in a copy of the element at the score's place
-  // in the design, in its face, size and padding, set below the window; only what lies
-  // inside the copy's border is handed back.
+  // `text` as the page draws a score's caption: in a copy of the element at the score's place,
+  // in its face, size, padding and size of box, laid over the page's corner for a moment at the
+  // same fraction of a pixel, so that its glyphs fall on the pixels alike; only what lies inside
+  // the copy's border is handed back.
   async drawnText(label, text) {
     const place = await this.at(this.screen.labelCentre(label));
     const inside = await this.page.evaluate(
       ({ x, y, text }) => {
         const shown = document.elementFromPoint(x, y);
+        const size = shown.getBoundingClientRect();
         const copy = shown.cloneNode(false);
         copy.textContent = text;
         copy.id = 'drawn-text';
-        Object.assign(copy.style, { left: '0', top: '400px' });
+        const over = {
+          position: 'fixed',
+          left: `${size.left - Math.floor(size.left)}px`,
+          top: `${size.top - Math.floor(size.top)}px`,
+          width: `${size.width}px`,
+          height: `${size.height}px`,
+          'z-index': '1',
+        };
+        for (const [property, value] of Object.entries(over)) {
+          copy.style.setProperty(property, value, 'important');
+        }
         document.body.append(copy);
         const box = copy.getBoundingClientRect();
         const border = parseFloat(getComputedStyle(copy).borderLeftWidth);

@@ -1,5 +1,5 @@
-// The player scenarios (tests/scenarios/player.scenarios) on the page in chromium, at pixel
-// ratios 1 and 2.
+// The player scenarios (tests/scenarios/player.scenarios) on the page in chromium: on a desktop
+// at pixel ratios 1 and 2, or on a phone held upright and sideways, played by touch.
 'use strict';
 
 const assert = require('node:assert/strict');
@@ -9,11 +9,26 @@ const { serve, launch } = require('./browser.js');
 const { PageDriver } = require('./page_driver.js');
 const scenarios = require('../scenarios/scenarios.js');
 
-const [site, testSite, designModule] = process.argv.slice(2).map((file) => path.resolve(file));
+const [site, testSite, designModule] = process.argv.slice(2, 5).map((file) => path.resolve(file));
 const design = require(designModule);
+const device = process.argv[5];
 
-for (const deviceScaleFactor of [1, 2]) {
-  describe(`the page at pixel ratio ${deviceScaleFactor}`, () => {
+const desktop = { width: 800, height: 500 };
+const phone = { deviceScaleFactor: 3, isMobile: true, hasTouch: true };
+const screens = {
+  desktop: [
+    ['on a desktop at pixel ratio 1', { viewport: desktop, deviceScaleFactor: 1 }],
+    ['on a desktop at pixel ratio 2', { viewport: desktop, deviceScaleFactor: 2 }],
+  ],
+  phone: [
+    ['on a phone held upright', { viewport: { width: 360, height: 740 }, ...phone }],
+    ['on a phone held sideways', { viewport: { width: 740, height: 360 }, ...phone }],
+  ],
+};
+if (!screens[device]) throw new Error(`play on "desktop" or "phone", not "${device}"`);
+
+for (const [where, contextOptions] of screens[device]) {
+  describe(`the page ${where}`, () => {
     let servers;
     let browser;
     before(async () => {
@@ -34,7 +49,7 @@ for (const deviceScaleFactor of [1, 2]) {
         const url = options.failingLoad
           ? `${servers.test.url}?failing-load`
           : (options.belowTheWindow ? servers.test : servers.game).url;
-        const driver = new PageDriver(browser, url, { deviceScaleFactor }, design);
+        const driver = new PageDriver(browser, url, contextOptions, design);
         try {
           await driver.start();
           await scenarios.play(scenario, driver, design);
