@@ -73,35 +73,38 @@ function launchWithProfile(folder, contextOptions = {}) {
   return chromium.launchPersistentContext(folder, { ...launchOptions([]), ...contextOptions });
 }
 
+// A page of each browser's own that decodes screenshots, opened at its first.
+const decoders = new WeakMap();
+function decoderOf(browser) {
+  if (!decoders.has(browser)) decoders.set(browser, browser.newPage());
+  return decoders.get(browser);
+}
+
 // Every pixel of a screenshot of `clip` (CSS pixels), as the screen shows it: { width, height,
 // pixels } in device pixels, one 0xRRGGBB each, row by row, decoded by the browser itself.
 async function capturePixels(page, clip) {
   const png = await page.screenshot({ clip });
-  const decoder = await page.context().browser().newPage();
-  try {
-    const { width, height, data } = await decoder.evaluate(async (encoded) => {
-      const image = new Image();
-      image.src = `data:image/png;base64,${encoded}`;
-      await image.decode();
-      const canvas = new OffscreenCanvas(image.width, image.height);
-      const context = canvas.getContext('2d');
-      context.drawImage(image, 0, 0);
-      const rgba = context.getImageData(0, 0, image.width, image.height).data;
-      let binary = '';
-      for (let at = 0; at < rgba.length; at += 0x8000) {
-        binary += String.fromCharCode(...rgba.subarray(at, at + 0x8000));
-      }
-      return { width: image.width, height: image.height, data: btoa(binary) };
-    }, png.toString('base64'));
-    const rgba = Buffer.from(data, 'base64');
-    const pixels = new Uint32Array(width * height);
-    for (let k = 0; k < pixels.length; ++k) {
-      pixels[k] = (rgba[4 * k] << 16) | (rgba[4 * k + 1] << 8) | rgba[4 * k + 2];
+  const decoder = await decoderOf(page.context().browser());
+  const { width, height, data } = await decoder.evaluate(async (encoded) => {
+    const image = new Image();
+    image.src = `data:image/png;base64,${encoded}`;
+    await image.decode();
+    const canvas = new OffscreenCanvas(image.width, image.height);
+    const context = canvas.getContext('2d');
+    context.drawImage(image, 0, 0);
+    const rgba = context.getImageData(0, 0, image.width, image.height).data;
+    let binary = '';
+    for (let at = 0; at < rgba.length; at += 0x8000) {
+      binary += String.fromCharCode(...rgba.subarray(at, at + 0x8000));
     }
-    return { width, height, pixels };
-  } finally {
-    await decoder.close();
+    return { width: image.width, height: image.height, data: btoa(binary) };
+  }, png.toString('base64'));
+  const rgba = Buffer.from(data, 'base64');
+  const pixels = new Uint32Array(width * height);
+  for (let k = 0; k < pixels.length; ++k) {
+    pixels[k] = (rgba[4 * k] << 16) | (rgba[4 * k + 1] << 8) | rgba[4 * k + 2];
   }
+  return { width, height, pixels };
 }
 
 // Opens the game and waits for its first board. `problems` collects what the page reports
