@@ -8,7 +8,7 @@
 const path = require('node:path');
 const zlib = require('node:zlib');
 const fs = require('node:fs');
-const { serve, launch } = require('../../tests/web/browser.js');
+const { serve, launch, phoneScreen } = require('../../tests/web/browser.js');
 
 const [site, emptySite] = process.argv.slice(2).map((folder) => path.resolve(folder));
 const NAVIGATIONS = 15;
@@ -166,12 +166,7 @@ async function main() {
 
     // A mid-range phone: the narrow layout at a pixel ratio of 3, and the CPU four times
     // slower. A tap on a button is the click it makes, timed as above.
-    const phone = await browser.newContext({
-      viewport: { width: 360, height: 740 },
-      deviceScaleFactor: 3,
-      isMobile: true,
-      hasTouch: true,
-    });
+    const phone = await browser.newContext(phoneScreen('upright'));
     const phonePage = await phone.newPage();
     await phonePage.goto(game.url);
     await phonePage.waitForSelector('#Form1 button.color >> nth=10');

@@ -107,6 +107,13 @@ async function capturePixels(page, clip) {
   return { width, height, pixels };
 }
 
+// A phone's screen as chromium emulates one, held upright or sideways: the context options
+// for Playwright's newContext.
+function phoneScreen(held) {
+  const [width, height] = held === 'sideways' ? [740, 360] : [360, 740];
+  return { viewport: { width, height }, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
+}
+
 // Opens the game and waits for its first board. `problems` collects what the page reports
 // as an error: a script's exception, a blocked load.
 async function openGame(browser, url, options = {}) {
@@ -120,4 +127,4 @@ async function openGame(browser, url, options = {}) {
   return { context, page, problems };
 }
 
-module.exports = { serve, launch, launchWithProfile, capturePixels, openGame };
+module.exports = { serve, launch, launchWithProfile, capturePixels, openGame, phoneScreen };

@@ -9,7 +9,7 @@ const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const { after, before, describe, test } = require('node:test');
-const { serve, launch, launchWithProfile, openGame } = require('./browser.js');
+const { serve, launch, launchWithProfile, openGame, phoneScreen } = require('./browser.js');
 
 const site = path.resolve(process.env.TINZEL_SITE || process.argv[2]);
 
@@ -163,17 +163,11 @@ describe('the page', () => {
   };
 
   // The answers a tap gives, upright and sideways, are the player scenarios' (scenario_test.js).
-  for (const [held, viewport] of [
-    ['upright', { width: 360, height: 740 }],
-    ['sideways', { width: 740, height: 360 }],
-  ]) {
+  for (const held of ['upright', 'sideways']) {
     test(`fits a phone held ${held}, and a double tap never zooms it`, async () => {
-      const { context, page, problems } = await openGame(browser, server.url, {
-        viewport,
-        deviceScaleFactor: 3,
-        isMobile: true,
-        hasTouch: true,
-      });
+      const screen = phoneScreen(held);
+      const { viewport } = screen;
+      const { context, page, problems } = await openGame(browser, server.url, screen);
       await expectFitted(page, viewport);
       for (let tap = 0; tap < 2; ++tap) await page.tap('#Form1 button.color >> nth=3');
       assert.equal(await page.evaluate(() => visualViewport.scale), 1);

@@ -5,7 +5,7 @@
 const assert = require('node:assert/strict');
 const path = require('node:path');
 const { after, before, describe, test } = require('node:test');
-const { serve, launch } = require('./browser.js');
+const { serve, launch, phoneScreen } = require('./browser.js');
 const { PageDriver } = require('./page_driver.js');
 const scenarios = require('../scenarios/scenarios.js');
 
@@ -14,15 +14,14 @@ const design = require(designModule);
 const device = process.argv[5];
 
 const desktop = { width: 800, height: 500 };
-const phone = { deviceScaleFactor: 3, isMobile: true, hasTouch: true };
 const screens = {
   desktop: [
     ['on a desktop at pixel ratio 1', { viewport: desktop, deviceScaleFactor: 1 }],
     ['on a desktop at pixel ratio 2', { viewport: desktop, deviceScaleFactor: 2 }],
   ],
   phone: [
-    ['on a phone held upright', { viewport: { width: 360, height: 740 }, ...phone }],
-    ['on a phone held sideways', { viewport: { width: 740, height: 360 }, ...phone }],
+    ['on a phone held upright', phoneScreen('upright')],
+    ['on a phone held sideways', phoneScreen('sideways')],
   ],
 };
 if (!screens[device]) throw new Error(`play on "desktop" or "phone", not "${device}"`);
