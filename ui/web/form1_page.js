@@ -59,7 +59,7 @@ mergeInto(LibraryManager.library, {
         apply(value);
       }
     },
-    place: (element, [left, top, right, bottom], color) => {
+    place: (element, [left, top, right, bottom]) => {
       const page = Form1Page;
       const where = `left:${left}px;top:${top}px;width:${right - left}px;height:${bottom - top}px`;
       const last = page.written.get(element);
@@ -67,11 +67,6 @@ mergeInto(LibraryManager.library, {
         // A new place replaces the whole inline style, and whatever else was written in it.
         page.written.set(element, { where });
         element.style.cssText = where;
-      }
-      if (color !== undefined) {
-        page.write(element, 'fill', page.hex(color), (fill) => {
-          element.style.backgroundColor = fill;
-        });
       }
     },
 
@@ -181,6 +176,89 @@ mergeInto(LibraryManager.library, {
         Math.max(box[3], bottom),
       ];
       page.place(page.paint, page.paintBox);
+    },
+
+    // enum ElementChange: what changed on a square or button this round.
+    Change: Object.freeze({ Appeared: 1, Vanished: 2, Moved: 4, Recoloured: 8 }),
+
+    // A struct PageElement's fields for a square, and its new name if it has one.
+    renderSquare: (fields, name) => {
+      const page = Form1Page;
+      const [index, changes, left, top, right, bottom, row, column, color] = fields;
+      const { Appeared, Vanished, Moved, Recoloured } = page.Change;
+      let square = page.squares[index];
+      if (changes & Vanished) {
+        if (square) {
+          square.hidden = true;
+          const [oldRow, oldColumn] = page.squareCells[index];
+          page.paintSquare(oldRow, oldColumn, 0, false);
+        }
+        return;
+      }
+      if (!square) {
+        square = page.squares[index] = document.createElement('div');
+        square.className = 'square';
+        square.setAttribute('role', 'gridcell');
+        page.addCell(square, row, column);
+      }
+      if (changes & (Appeared | Moved)) {
+        const rect = [left, top, right, bottom];
+        const old = page.squareCells[index];
+        if (old && (old[0] !== row || old[1] !== column)) {
+          page.paintSquare(old[0], old[1], 0, false);
+        }
+        page.place(square, rect);
+        page.placePaint(rect);
+      }
+      page.squareCells[index] = [row, column];
+      if (changes & (Appeared | Moved | Recoloured)) {
+        page.paintSquare(row, column, color, true);
+      }
+      if (name !== undefined) {
+        page.name(square, name);
+      }
+      if (changes & Appeared) {
+        square.hidden = false;
+      }
+    },
+
+    // A struct PageElement's fields for a colour button, and its new name if it has one.
+    renderButton: (fields, name) => {
+      const page = Form1Page;
+      const [index, changes, left, top, right, bottom, , , color, ringColor] = fields;
+      const { Appeared, Vanished, Moved, Recoloured } = page.Change;
+      let button = page.buttons[index];
+      if (changes & Vanished) {
+        if (button) {
+          button.hidden = true;
+        }
+        return;
+      }
+      if (!button) {
+        button = page.buttons[index] = document.createElement('button');
+        button.type = 'button';
+        button.className = 'color';
+        button.dataset.index = index;
+        page.panel.appendChild(button);
+      }
+      if (changes & (Appeared | Moved)) {
+        page.place(button, [left, top, right, bottom]);
+      }
+      // A new place rewrites the whole inline style, its colours with it.
+      if (changes & (Appeared | Moved | Recoloured)) {
+        page.write(button, 'fill', page.hex(color), (fill) => {
+          button.style.backgroundColor = fill;
+        });
+        page.write(button, 'ring', page.hex(ringColor), (ring) => {
+          button.style.setProperty('--ring', ring);
+        });
+      }
+      if (name !== undefined) {
+        page.name(button, name);
+      }
+      if (changes & Appeared) {
+        button.hidden = false;
+      }
     },
 
     buttonIndex: (element) => {
@@ -395,58 +473,24 @@ mergeInto(LibraryManager.library, {
     }
   },
 
-  // void tinzel_page_square(int index, const PageSquare* square);
-  tinzel_page_square__deps: ['$Form1Page'],
-  tinzel_page_square: function (index, pointer) {
+  // void tinzel_page_render(const PageRound* round);
+  tinzel_page_render__deps: ['$Form1Page'],
+  tinzel_page_render: function (round) {
     const page = Form1Page;
-    const fields = page.fields(pointer, 9);
-    const [row, column, color, visible, name] = fields.subarray(4);
-    let square = page.squares[index];
-    page.squareCells[index] = [row, column];
-    if (!square) {
-      square = page.squares[index] = document.createElement('div');
-      square.className = 'square';
-      square.setAttribute('role', 'gridcell');
-      page.addCell(square, row, column);
-    }
-    page.name(square, UTF8ToString(name));
-    page.place(square, fields);
-    page.placePaint(fields);
-    page.paintSquare(row, column, color, visible);
-    square.hidden = !visible;
-  },
-
-  // void tinzel_page_button(int index, const PageButton* button);
-  tinzel_page_button__deps: ['$Form1Page'],
-  tinzel_page_button: function (index, pointer) {
-    const page = Form1Page;
-    const fields = page.fields(pointer, 8);
-    const [color, ringColor, visible, name] = fields.subarray(4);
-    let button = page.buttons[index];
-    if (!button) {
-      button = page.buttons[index] = document.createElement('button');
-      button.type = 'button';
-      button.className = 'color';
-      button.dataset.index = index;
-      page.panel.appendChild(button);
-    }
-    page.name(button, UTF8ToString(name));
-    page.place(button, fields, color);
-    page.write(button, 'ring', page.hex(ringColor), (ring) => {
-      button.style.setProperty('--ring', ring);
-    });
-    button.hidden = !visible;
-  },
-
-  // void tinzel_page_vanish(int isButton, int index);
-  tinzel_page_vanish__deps: ['$Form1Page'],
-  tinzel_page_vanish: function (isButton, index) {
-    const element = (isButton ? Form1Page.buttons : Form1Page.squares)[index];
-    if (element) {
-      element.hidden = true;
-      if (!isButton) {
-        const [row, column] = Form1Page.squareCells[index];
-        Form1Page.paintSquare(row, column, 0, false);
+    const [squareCount, squares, buttonCount, buttons, names] = page.fields(round, 5);
+    const newNames = UTF8ToString(names).split('\n');
+    let named = 0;
+    for (let k = 0; k < squareCount + buttonCount; ++k) {
+      const isSquare = k < squareCount;
+      const fields = isSquare
+        ? page.fields(squares + k * 40, 10)
+        : page.fields(buttons + (k - squareCount) * 40, 10);
+      const renamed = fields[1] & (page.Change.Appeared | page.Change.Recoloured);
+      const name = renamed ? newNames[named++] : undefined;
+      if (isSquare) {
+        page.renderSquare(fields, name);
+      } else {
+        page.renderButton(fields, name);
       }
     }
   },

@@ -27,23 +27,28 @@ struct PageRect {
     int bottom;
 };
 
-// A square sits at `row` and `column` of the board (from 1), which place it among the cells.
-struct PageSquare {
+// One square's or colour button's changes in a round, as ElementChange bits (ui/form_changes.h),
+// with what they need: its rectangle when it appeared or moved, and its colour (a button's
+// focus ring colour too) when it appeared or changed colour. A square sits at `row` and
+// `column` of the board (from 1), which place it among the cells.
+struct PageElement {
+    int index;
+    unsigned changes;
     PageRect rect;
     int row;
     int column;
     int color;
-    int visible;
-    const char* name;
+    int ringColor;
 };
 
-// A colour button carries `ringColor` for its focus ring.
-struct PageButton {
-    PageRect rect;
-    int color;
-    int ringColor;
-    int visible;
-    const char* name;
+// A round's changed squares and buttons, each in index order, and the names of those that
+// appeared or changed colour, in the same order (squares, then buttons), one a line.
+struct PageRound {
+    int squareCount;
+    const PageElement* squares;
+    int buttonCount;
+    const PageElement* buttons;
+    const char* names;
 };
 
 // The first render: the panel's size and look.
@@ -51,11 +56,9 @@ void tinzel_page_load(const PageLook* look);
 // A label; a score label's text is set at `fontSize` CSS pixels (0 for the default font).
 void tinzel_page_label(PageLabel label, const PageRect* rect, const char* caption, double fontSize);
 void tinzel_page_caption(PageLabel label, const char* caption, double fontSize);
-// Creates or updates one square or colour button.
-void tinzel_page_square(int index, const PageSquare* square);
-void tinzel_page_button(int index, const PageButton* button);
-// Square or colour button `index` is gone from the window: it is never seen again.
-void tinzel_page_vanish(int isButton, int index);
+// Every square and colour button that changed, in one call a round: the page's script then
+// runs one loop, which the browser soon compiles, not a hundred calls into it.
+void tinzel_page_render(const PageRound* round);
 void tinzel_page_show(int shown);
 int tinzel_page_focused_button();
 void tinzel_page_focus_button(int index);
@@ -65,5 +68,4 @@ void tinzel_page_finished(int exitStatus);
 
 // The script reads each struct as consecutive 32-bit fields.
 static_assert(sizeof(PageLook) == 5 * 4 && sizeof(PageRect) == 4 * 4);
-static_assert(offsetof(PageSquare, name) == 8 * 4 && sizeof(PageSquare) == 9 * 4);
-static_assert(offsetof(PageButton, name) == 7 * 4 && sizeof(PageButton) == 8 * 4);
+static_assert(sizeof(PageElement) == 10 * 4 && sizeof(PageRound) == 5 * 4);

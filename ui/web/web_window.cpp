@@ -1,6 +1,7 @@
 #include "ui/web/web_window.h"
 
 #include <string>
+#include <vector>
 
 #include "ui/board_table.h"
 #include "ui/form_look.h"
@@ -57,6 +58,39 @@ PageLabel pageLabel(ScoreLabel label) {
     return label == ScoreLabel::Wins ? kPageWins : kPageLosses;
 }
 
+// The script reads these bits as they are.
+static_assert(kAppeared == 1 && kVanished == 2 && kMoved == 4 && kRecoloured == 8);
+
+// What the page needs of one changed element; its name, when it has a new one, goes on a line
+// of `names`.
+PageElement pageElement(const FormModel& model, const BoardTable& board, ControlArray array,
+                        const ChangedElement& changed, std::string& names) {
+    PageElement page{changed.index, changed.changes, {}, 0, 0, 0, 0};
+    if ((changed.changes & kVanished) != 0) {
+        return page;
+    }
+    const Element& element = model.element(array, changed.index);
+    page.rect = pageRect(element.rect);
+    page.color = toRgb(element.backColor);
+    if (array == ControlArray::Square) {
+        // Every square rendered is shown, and so a cell of the board.
+        const TableCell cell = board.cellOf(changed.index).value_or(TableCell{});
+        page.row = cell.row + 1;
+        page.column = cell.column + 1;
+        if ((changed.changes & (kAppeared | kRecoloured)) != 0) {
+            names += board.name(cell);
+            names += '\n';
+        }
+    } else {
+        page.ringColor = toRgb(look::ringColor(element.backColor));
+        if ((changed.changes & (kAppeared | kRecoloured)) != 0) {
+            names += model.accessibleName(changed.index);
+            names += '\n';
+        }
+    }
+    return page;
+}
+
 }  // namespace
 
 WebWindow::WebWindow(FormRuntime& runtime) {
@@ -77,24 +111,6 @@ void WebWindow::createDesignControls() const {
     addLabel(kPageWins, design::kWins, wins, scoreFontSize(design::kWins, wins));
 }
 
-void WebWindow::renderElement(const BoardTable& board, ControlArray array, int index) const {
-    const Element& element = model_->element(array, index);
-    if (array == ControlArray::Square) {
-        // Every square rendered is shown, and so a cell of the board.
-        const TableCell cell = board.cellOf(index).value_or(TableCell{});
-        const std::string name = board.name(cell);
-        const PageSquare square{pageRect(element.rect),   cell.row + 1,    cell.column + 1,
-                                toRgb(element.backColor), element.visible, name.c_str()};
-        tinzel_page_square(index, &square);
-    } else {
-        const std::string name = model_->accessibleName(index);
-        const PageButton button{pageRect(element.rect), toRgb(element.backColor),
-                                toRgb(look::ringColor(element.backColor)), element.visible,
-                                name.c_str()};
-        tinzel_page_button(index, &button);
-    }
-}
-
 // The page writes only what changed, in one task in which the browser paints nothing: the
 // old round is never seen half replaced.
 void WebWindow::render(const FormModel& model, const FormChanges& changes) {
@@ -110,17 +126,21 @@ void WebWindow::render(const FormModel& model, const FormChanges& changes) {
             }
         }
     }
-    // In the order of each array, so Tab walks the buttons by index.
     const BoardTable board(&model);
-    for (const ControlArray array : {ControlArray::Square, ControlArray::Color}) {
-        for (const ChangedElement& changed : changes.elements(array)) {
-            if ((changed.changes & kVanished) != 0) {
-                tinzel_page_vanish(array == ControlArray::Color ? 1 : 0, changed.index);
-            } else {
-                renderElement(board, array, changed.index);
-            }
+    std::string names;
+    const auto pageElements = [&](ControlArray array) {
+        const std::vector<ChangedElement>& changed = changes.elements(array);
+        std::vector<PageElement> elements(changed.size());
+        for (std::size_t k = 0; k < changed.size(); ++k) {
+            elements[k] = pageElement(model, board, array, changed[k], names);
         }
-    }
+        return elements;
+    };
+    const std::vector<PageElement> squares = pageElements(ControlArray::Square);
+    const std::vector<PageElement> buttons = pageElements(ControlArray::Color);
+    const PageRound round{static_cast<int>(squares.size()), squares.data(),
+                          static_cast<int>(buttons.size()), buttons.data(), names.c_str()};
+    tinzel_page_render(&round);
 }
 
 // The page keeps its elements for the next render to write over.

@@ -2,7 +2,6 @@
 // script (form1_page.js), so that assistive technology reads the board and the buttons.
 #pragma once
 
-#include "ui/board_table.h"
 #include "ui/form_runtime.h"
 #include "ui/form_view.h"
 #include "ui/fresh_presses.h"
@@ -32,7 +31,6 @@ class WebWindow final : public FormView {
 
   private:
     void createDesignControls() const;
-    void renderElement(const BoardTable& board, ControlArray array, int index) const;
 
     FreshPresses buttonKeys_;
     FreshPresses messageKeys_;
