@@ -9,9 +9,18 @@ const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const { after, before, describe, test } = require('node:test');
-const { serve, launch, launchWithProfile, openGame, phoneScreen } = require('./browser.js');
+const {
+  serve,
+  launch,
+  launchWithProfile,
+  capturePixels,
+  openGame,
+  phoneScreen,
+} = require('./browser.js');
 
 const site = path.resolve(process.env.TINZEL_SITE || process.argv[2]);
+// The same page with the test hooks of tests/web/test_page.cpp.
+const testSite = path.resolve(process.argv[3]);
 
 const names = [
   'Black',
@@ -406,6 +415,82 @@ describe('the page', () => {
     tenColour(board);
     assert.deepEqual(problems, []);
     await context.close();
+  });
+
+  test('keeps up with a square and a button hidden, moved, recoloured and shown again', async () => {
+    const testServer = await serve(testSite);
+    const { context, page, problems } = await openGame(browser, testServer.url);
+    try {
+      const call = (name, ...args) =>
+        page.evaluate(
+          ([name, args]) =>
+            Module.ccall(
+              name,
+              null,
+              args.map(() => 'number'),
+              args,
+            ),
+          [name, args],
+        );
+      // What the screen shows at the middle of `edges` (CSS pixels in the panel).
+      const colourAt = async ([left, top, right, bottom]) => {
+        const panel = await page.evaluate(() =>
+          document.getElementById('Form1').getBoundingClientRect().toJSON(),
+        );
+        const middle = { x: panel.left + (left + right) / 2, y: panel.top + (top + bottom) / 2 };
+        const { pixels } = await capturePixels(page, { ...middle, width: 1, height: 1 });
+        return pixels[0];
+      };
+      const hidden = () =>
+        page.evaluate(() => ({
+          cells: [...document.querySelectorAll('#Form1 [role=row]')].flatMap((row, r) =>
+            [...row.children].flatMap((cell, c) => (cell.hidden ? [[r, c]] : [])),
+          ),
+          buttons: [...document.querySelectorAll('#Form1 button.color')]
+            .filter((button) => button.hidden)
+            .map((button) => button.getAttribute('aria-label')),
+        }));
+      const panelColour = Number.parseInt(
+        (
+          await page.evaluate(
+            () => getComputedStyle(document.getElementById('Form1')).backgroundColor,
+          )
+        )
+          .match(/\d+/g)
+          .map((value) => Number(value).toString(16).padStart(2, '0'))
+          .join(''),
+        16,
+      );
+      const pink = rect(4920, 400 * 3, 1095, 400);
+      const pinkFill = await colourAt(pink);
+
+      await call('tinzel_test_set_visible', 0, 1, 0);
+      await call('tinzel_test_set_visible', 1, 3, 0);
+      const gone = await hidden();
+      assert.equal(gone.cells.length, 1, JSON.stringify(gone));
+      assert.deepEqual(gone.buttons, ['Pink']);
+      const [row, column] = gone.cells[0];
+      const square = rect(495 * column, 440 * row, 495, 440);
+      assert.equal(await colourAt(square), panelColour, 'a hidden square shows the panel');
+      assert.equal(await colourAt(pink), panelColour, 'a hidden button shows the panel');
+
+      // Back, the square black; the button back, then further left, keeping its colour.
+      await call('tinzel_test_set_back_color', 0, 1, 0);
+      await call('tinzel_test_set_visible', 0, 1, 1);
+      await call('tinzel_test_set_visible', 1, 3, 1);
+      await call('tinzel_test_set_left', 1, 3, 4800);
+      assert.deepEqual(await hidden(), { cells: [], buttons: [] });
+      const board = await readBoard(page);
+      assert.equal(board.squares[10 * row + column].name, 'Black');
+      assert.equal(await colourAt(square), 0x000000);
+      const moved = rect(4800, 400 * 3, 1095, 400);
+      assert.deepEqual(board.buttons[3], { name: 'Pink', edges: moved });
+      assert.equal(await colourAt(moved), pinkFill);
+      assert.deepEqual(problems, []);
+    } finally {
+      await context.close();
+      await testServer.close();
+    }
   });
 
   test("tells assistive technology each button's colour and each square's row, column and colour", async () => {
