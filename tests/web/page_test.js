@@ -314,13 +314,14 @@ describe('the page', () => {
   // The first board takes its focus as the browser renders it, not by a focus() that would
   // make the browser lay the page out at once: the top button must have it in the very frame
   // in which the window first shows.
-  test('has the focus on the top button in the frame the first board shows in', async () => {
+  test('has the focus on the top button and the scores in their face in the first frame', async () => {
     const context = await browser.newContext({ viewport: { width: 800, height: 500 } });
     await context.addInitScript(() => {
       const look = () => {
         const shown = document.getElementById('window');
         if (shown && !shown.hidden) {
           window.focusInFirstFrame = document.activeElement.dataset.index ?? 'none';
+          window.faceInFirstFrame = document.fonts.check('bold 16px "OCR A Extended"');
         } else {
           requestAnimationFrame(look);
         }
@@ -331,6 +332,8 @@ describe('the page', () => {
     await page.goto(server.url);
     await page.waitForFunction(() => window.focusInFirstFrame !== undefined);
     assert.equal(await page.evaluate(() => window.focusInFirstFrame), '0');
+    // Not drawn in a stand-in, nor blank while the face loads.
+    assert.equal(await page.evaluate(() => window.faceInFirstFrame), true);
     await context.close();
   });
 

@@ -408,14 +408,10 @@ mergeInto(LibraryManager.library, {
       window.addEventListener('error', (event) => page.fail(event.message));
       window.addEventListener('unhandledrejection', (event) => page.fail(String(event.reason)));
       // The first board shows its scores in their own face, never a stand-in: the game
-      // starts once the face has loaded.
-      Module['preRun'] = [
-        () => {
-          addRunDependency('score font');
-          const loaded = () => removeRunDependency('score font');
-          document.fonts.load('bold 16px "OCR A Extended"').then(loaded, loaded);
-        },
-      ];
+      // starts once the face has loaded. It loads while the WebAssembly compiles, not after.
+      addRunDependency('score font');
+      const loaded = () => removeRunDependency('score font');
+      document.fonts.load('bold 16px "OCR A Extended"').then(loaded, loaded);
     },
   },
 
