@@ -476,11 +476,11 @@ mergeInto(LibraryManager.library, {
     const [squareCount, squares, buttonCount, buttons, names] = page.fields(round, 5);
     const newNames = UTF8ToString(names).split('\n');
     let named = 0;
+    // struct PageElement: ten 32-bit fields.
+    const element = (array, at) => page.fields(array + at * 40, 10);
     for (let k = 0; k < squareCount + buttonCount; ++k) {
       const isSquare = k < squareCount;
-      const fields = isSquare
-        ? page.fields(squares + k * 40, 10)
-        : page.fields(buttons + (k - squareCount) * 40, 10);
+      const fields = isSquare ? element(squares, k) : element(buttons, k - squareCount);
       const renamed = fields[1] & (page.Change.Appeared | page.Change.Recoloured);
       const name = renamed ? newNames[named++] : undefined;
       if (isSquare) {
