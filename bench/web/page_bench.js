@@ -14,7 +14,7 @@ const [site, emptySite] = process.argv.slice(2).map((folder) => path.resolve(fol
 const NAVIGATIONS = 15;
 const CLICKS = 300;
 // A player looks at a new board before answering it: the first click comes a second after the
-// board is shown, not while the browser is still busy with the benchmark's own start.
+// board is shown, not straight on the benchmark's own start (its driver's scripts).
 const FIRST_LOOK_MS = 1000;
 
 const median = (values) => values.slice().sort((a, b) => a - b)[Math.floor(values.length / 2)];
