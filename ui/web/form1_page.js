@@ -181,19 +181,18 @@ mergeInto(LibraryManager.library, {
     // enum ElementChange: what changed on a square or button this round.
     Change: Object.freeze({ Appeared: 1, Vanished: 2, Moved: 4, Recoloured: 8 }),
 
-    // A struct PageElement's fields for a square, and its new name if it has one.
-    renderSquare: (fields, name) => {
+    // A struct PageElement's fields for a square, drawn: the square, or null if it was never
+    // made. Its name and whether it is shown are the render's to write.
+    renderSquare: ([index, changes, left, top, right, bottom, row, column, color]) => {
       const page = Form1Page;
-      const [index, changes, left, top, right, bottom, row, column, color] = fields;
-      const { Appeared, Vanished, Moved, Recoloured } = page.Change;
+      const { Appeared, Vanished, Moved } = page.Change;
       let square = page.squares[index];
       if (changes & Vanished) {
         if (square) {
-          square.hidden = true;
           const [oldRow, oldColumn] = page.squareCells[index];
           page.paintSquare(oldRow, oldColumn, 0, false);
         }
-        return;
+        return square || null;
       }
       if (!square) {
         square = page.squares[index] = document.createElement('div');
@@ -207,32 +206,21 @@ mergeInto(LibraryManager.library, {
         if (old && (old[0] !== row || old[1] !== column)) {
           page.paintSquare(old[0], old[1], 0, false);
         }
+        page.squareCells[index] = [row, column];
         page.place(square, rect);
         page.placePaint(rect);
       }
-      page.squareCells[index] = [row, column];
-      if (changes & (Appeared | Moved | Recoloured)) {
-        page.paintSquare(row, column, color, true);
-      }
-      if (name !== undefined) {
-        page.name(square, name);
-      }
-      if (changes & Appeared) {
-        square.hidden = false;
-      }
+      page.paintSquare(row, column, color, true);
+      return square;
     },
 
-    // A struct PageElement's fields for a colour button, and its new name if it has one.
-    renderButton: (fields, name) => {
+    // The same for a colour button.
+    renderButton: ([index, changes, left, top, right, bottom, , , color, ringColor]) => {
       const page = Form1Page;
-      const [index, changes, left, top, right, bottom, , , color, ringColor] = fields;
-      const { Appeared, Vanished, Moved, Recoloured } = page.Change;
+      const { Appeared, Moved } = page.Change;
       let button = page.buttons[index];
-      if (changes & Vanished) {
-        if (button) {
-          button.hidden = true;
-        }
-        return;
+      if (changes & page.Change.Vanished) {
+        return button || null;
       }
       if (!button) {
         button = page.buttons[index] = document.createElement('button');
@@ -244,21 +232,15 @@ mergeInto(LibraryManager.library, {
       if (changes & (Appeared | Moved)) {
         page.place(button, [left, top, right, bottom]);
       }
-      // A new place rewrites the whole inline style, its colours with it.
-      if (changes & (Appeared | Moved | Recoloured)) {
-        page.write(button, 'fill', page.hex(color), (fill) => {
-          button.style.backgroundColor = fill;
-        });
-        page.write(button, 'ring', page.hex(ringColor), (ring) => {
-          button.style.setProperty('--ring', ring);
-        });
-      }
-      if (name !== undefined) {
-        page.name(button, name);
-      }
-      if (changes & Appeared) {
-        button.hidden = false;
-      }
+      // Written whatever changed: a new place rewrites the whole inline style, its colours with
+      // it, and writing an unchanged colour again costs nothing.
+      page.write(button, 'fill', page.hex(color), (fill) => {
+        button.style.backgroundColor = fill;
+      });
+      page.write(button, 'ring', page.hex(ringColor), (ring) => {
+        button.style.setProperty('--ring', ring);
+      });
+      return button;
     },
 
     buttonIndex: (element) => {
@@ -476,17 +458,19 @@ mergeInto(LibraryManager.library, {
     const [squareCount, squares, buttonCount, buttons, names] = page.fields(round, 5);
     const newNames = UTF8ToString(names).split('\n');
     let named = 0;
+    const { Appeared, Vanished, Recoloured } = page.Change;
     // struct PageElement: ten 32-bit fields.
     const element = (array, at) => page.fields(array + at * 40, 10);
     for (let k = 0; k < squareCount + buttonCount; ++k) {
       const isSquare = k < squareCount;
       const fields = isSquare ? element(squares, k) : element(buttons, k - squareCount);
-      const renamed = fields[1] & (page.Change.Appeared | page.Change.Recoloured);
-      const name = renamed ? newNames[named++] : undefined;
-      if (isSquare) {
-        page.renderSquare(fields, name);
-      } else {
-        page.renderButton(fields, name);
+      const drawn = isSquare ? page.renderSquare(fields) : page.renderButton(fields);
+      const changes = fields[1];
+      if (changes & (Appeared | Recoloured)) {
+        page.name(drawn, newNames[named++]);
+      }
+      if (drawn && changes & (Appeared | Vanished)) {
+        drawn.hidden = !(changes & Appeared);
       }
     }
   },

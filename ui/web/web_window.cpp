@@ -72,21 +72,20 @@ PageElement pageElement(const FormModel& model, const BoardTable& board, Control
     const Element& element = model.element(array, changed.index);
     page.rect = pageRect(element.rect);
     page.color = toRgb(element.backColor);
+    std::string name;
     if (array == ControlArray::Square) {
         // Every square rendered is shown, and so a cell of the board.
         const TableCell cell = board.cellOf(changed.index).value_or(TableCell{});
         page.row = cell.row + 1;
         page.column = cell.column + 1;
-        if ((changed.changes & (kAppeared | kRecoloured)) != 0) {
-            names += board.name(cell);
-            names += '\n';
-        }
+        name = board.name(cell);
     } else {
         page.ringColor = toRgb(look::ringColor(element.backColor));
-        if ((changed.changes & (kAppeared | kRecoloured)) != 0) {
-            names += model.accessibleName(changed.index);
-            names += '\n';
-        }
+        name = model.accessibleName(changed.index);
+    }
+    if ((changed.changes & (kAppeared | kRecoloured)) != 0) {
+        names += name;
+        names += '\n';
     }
     return page;
 }
@@ -126,6 +125,7 @@ void WebWindow::render(const FormModel& model, const FormChanges& changes) {
             }
         }
     }
+    // In the order of each array, so that the page makes the buttons in the order Tab walks.
     const BoardTable board(&model);
     std::string names;
     const auto pageElements = [&](ControlArray array) {
