@@ -81,6 +81,18 @@ function tenColour(board) {
   return names.indexOf(tens[0]);
 }
 
+// The background colour of the first element `selector` finds, as #rrggbb.
+const backgroundOf = (page, selector) =>
+  page.evaluate(
+    (selector) =>
+      '#' +
+      getComputedStyle(document.querySelector(selector))
+        .backgroundColor.match(/\d+/g)
+        .map((value) => Number(value).toString(16).padStart(2, '0'))
+        .join(''),
+    selector,
+  );
+
 const focusIndex = (page) =>
   page.evaluate(() => Number(document.activeElement.dataset.index ?? -1));
 
@@ -270,16 +282,10 @@ describe('the page', () => {
     assert.equal(details.name, 'Tinzel');
     assert.equal(details.version, process.env.TINZEL_VERSION);
     // In the form's colours: its caption bar's, and its own behind the board.
-    const colours = await page.evaluate(() => {
-      const hex = (element) =>
-        '#' +
-        getComputedStyle(element)
-          .backgroundColor.match(/\d+/g)
-          .map((value) => Number(value).toString(16).padStart(2, '0'))
-          .join('');
-      return [hex(document.querySelector('.caption')), hex(document.getElementById('Form1'))];
-    });
-    assert.deepEqual([details.theme_color, details.background_color], colours);
+    assert.deepEqual(
+      [details.theme_color, details.background_color],
+      [await backgroundOf(page, '.caption'), await backgroundOf(page, '#Form1')],
+    );
     await context.close();
   });
 
@@ -453,17 +459,7 @@ describe('the page', () => {
             .filter((button) => button.hidden)
             .map((button) => button.getAttribute('aria-label')),
         }));
-      const panelColour = Number.parseInt(
-        (
-          await page.evaluate(
-            () => getComputedStyle(document.getElementById('Form1')).backgroundColor,
-          )
-        )
-          .match(/\d+/g)
-          .map((value) => Number(value).toString(16).padStart(2, '0'))
-          .join(''),
-        16,
-      );
+      const panelColour = Number.parseInt((await backgroundOf(page, '#Form1')).slice(1), 16);
       const pink = rect(4920, 400 * 3, 1095, 400);
       const pinkFill = await colourAt(pink);
 
