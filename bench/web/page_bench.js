@@ -89,7 +89,10 @@ async function laidOutAheadSite(browser, url) {
   const copied = await windowLayout(page);
   await copy.close();
   await context.close();
-  if (copied !== shown) throw new Error("the laid-out copy does not show the page's window");
+  if (copied !== shown) {
+    fs.rmSync(folder, { recursive: true });
+    throw new Error("the laid-out copy does not show the page's window");
+  }
   return folder;
 }
 
@@ -188,9 +191,9 @@ async function main() {
   const empty = await serve(emptySite);
   // Frames as fast as the page can make them, so a frame's time is its own work.
   const browser = await launch(['--disable-frame-rate-limit', '--disable-gpu-vsync']);
-  const laidOutFolder = await laidOutAheadSite(browser, game.url);
-  const laidOut = await serve(laidOutFolder);
   try {
+    const laidOutFolder = await laidOutAheadSite(browser, game.url);
+    const laidOut = await serve(laidOutFolder);
     const gamePaints = [];
     const emptyPaints = [];
     const laidOutPaints = [];
@@ -199,6 +202,8 @@ async function main() {
       emptyPaints.push(await firstPaint(browser, empty.url));
       laidOutPaints.push(await firstPaint(browser, laidOut.url));
     }
+    await laidOut.close();
+    fs.rmSync(laidOutFolder, { recursive: true });
     console.log('transfer_bytes', transferred(site, [...new Set(game.requests)]));
     console.log('empty_transfer_bytes', transferred(emptySite, [...new Set(empty.requests)]));
     console.log('first_paint_ms', median(gamePaints).toFixed(2));
@@ -253,8 +258,6 @@ async function main() {
     await browser.close();
     await game.close();
     await empty.close();
-    await laidOut.close();
-    fs.rmSync(laidOutFolder, { recursive: true });
   }
 }
 
