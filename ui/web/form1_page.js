@@ -217,9 +217,9 @@ mergeInto(LibraryManager.library, {
     // The same for a colour button.
     renderButton: ([index, changes, left, top, right, bottom, , , color, ringColor]) => {
       const page = Form1Page;
-      const { Appeared, Moved } = page.Change;
+      const { Appeared, Vanished, Moved } = page.Change;
       let button = page.buttons[index];
-      if (changes & page.Change.Vanished) {
+      if (changes & Vanished) {
         return button || null;
       }
       if (!button) {
