@@ -59,8 +59,9 @@ class RuntimeServices {
     [[noreturn]] virtual void endProgram() = 0;
 
     // The system timer, read at every round start to seed the game's random source
-    // (game/random_source.h). Any steadily advancing count will do; two readings within one
-    // tick may be equal.
+    // (game/random_source.h). Any steadily advancing count that differs from one start of
+    // the program to the next will do, so that no two games open on the same board; two
+    // readings within one tick may be equal.
     virtual std::uint64_t clockReading() = 0;
 };
 

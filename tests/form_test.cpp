@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ctime>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -230,6 +231,16 @@ TEST(FormRuntime, NoExceptionOfAnyKindLeavesTheBoundaryAndTheCloseBoxEndsWithZer
     closed.runtime.close();
     EXPECT_EQ(closed.view.calls.back(), "finished 0");
     EXPECT_EQ(std::count(closed.view.calls.begin(), closed.view.calls.end(), "finished 0"), 1);
+}
+
+// The clock seeds every round start, the first one included: a clock that starts again at
+// every start of the program (the processor time it has used) deals the same first board
+// each time.
+TEST(FormRuntime, TheClockThatSeedsARoundIsTheTimeOfDay) {
+    FormRuntime runtime;
+    const auto reading = static_cast<double>(runtime.clockReading());
+    const auto secondsSinceEpoch = static_cast<double>(std::time(nullptr));
+    EXPECT_NEAR(reading / 1e9, secondsSinceEpoch, 5.0);
 }
 
 TEST(FreshPresses, AHeldKeyActsOnceAndARestartDisownsTheKeysAlreadyDown) {

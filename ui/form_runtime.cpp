@@ -1,5 +1,6 @@
 #include "ui/form_runtime.h"
 
+#include <chrono>
 #include <cstdint>
 #include <ctime>
 #include <string>
@@ -143,10 +144,23 @@ void FormRuntime::endProgram() {
 }
 
 std::uint64_t FormRuntime::clockReading() {
-    // Any clock that moves between rounds seeds them apart: the processor time the program has
-    // used does, as every round takes some. (The standard clocks would bring the C library's
-    // formatting of error messages to the page, for a failure that cannot happen here.)
-    return static_cast<std::uint64_t>(std::clock());
+    // The time of day, as finely as the system keeps it: it differs from one start of the
+    // program to the next. (The processor time the program has used does not: it starts near
+    // 0 every time, and the page opened on the same board at every load.) C's clock where the
+    // C library has one, as on the page, where the standard clock would bring the C library's
+    // formatting of error messages, for a failure that cannot happen here.
+#ifdef TIME_UTC
+    std::timespec now{};
+    if (std::timespec_get(&now, TIME_UTC) == 0) {
+        return static_cast<std::uint64_t>(std::clock());
+    }
+    return static_cast<std::uint64_t>(now.tv_sec) * 1'000'000'000U +
+           static_cast<std::uint64_t>(now.tv_nsec);
+#else
+    const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
+    return static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(sinceEpoch).count());
+#endif
 }
 
 }  // namespace tinzel
