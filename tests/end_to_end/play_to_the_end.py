@@ -3,11 +3,13 @@
 
 It looks at the window's pixels to find the colour on ten squares, answers with the mouse and
 with the keyboard, and checks that the tenth win closes the board, opens the end message, and
-that dismissing the message ends the process with status 0, and that the window carries the
-game's icon. Needs DISPLAY, xdotool, xprop and ImageMagick's `import`.
+that dismissing the message ends the process with status 0, that the window carries the
+game's icon, and that its class is the one its desktop entry names, so that an X11 desktop
+shows it under the entry's name and icon. Needs DISPLAY, xdotool, xprop and ImageMagick's
+`import`.
 
-Usage: play_to_the_end.py [WRAPPER ...] PROGRAM, where a wrapper (strace, say) is a command
-that the program is started under.
+Usage: play_to_the_end.py [--desktop-entry FILE] [WRAPPER ...] PROGRAM, where a wrapper
+(strace, say) is a command that the program is started under.
 """
 import re
 import subprocess
@@ -47,6 +49,20 @@ def icon_sizes(window, timeout=5.0):
         if sizes or time.monotonic() >= deadline:
             return {(int(width), int(height)) for width, height in sizes}
         time.sleep(0.05)
+
+
+def window_class(window):
+    """The class half of the window's WM_CLASS, which X11 desktops match desktop entries by."""
+    names = re.findall(r'"([^"]*)"', run("xprop", "-id", window, "WM_CLASS"))
+    assert len(names) == 2, f"the window's WM_CLASS is {names}"
+    return names[1]
+
+
+def startup_class(desktop_entry):
+    with open(desktop_entry, encoding="utf-8") as entry:
+        found = re.search(r"^StartupWMClass=(.*)$", entry.read(), re.MULTILINE)
+    assert found, f"{desktop_entry} names no StartupWMClass"
+    return found.group(1)
 
 
 def screenshot(window):
@@ -100,7 +116,7 @@ def wait_for_new_board(window, previous):
     raise AssertionError("the board did not change after an answer")
 
 
-def main(command):
+def main(command, desktop_entry):
     game = subprocess.Popen(command)
     try:
         window = visible_window("Form1")
@@ -109,6 +125,9 @@ def main(command):
         # The icon comes just after the first frame.
         sizes = icon_sizes(window)
         assert {(16, 16), (32, 32), (48, 48)} <= sizes, f"the window's icon has sizes {sizes}"
+        if desktop_entry:
+            assert window_class(window) == startup_class(desktop_entry), \
+                f"the window's class {window_class(window)!r} is not its desktop entry's"
         shot = wait_for_new_board(window, (0, 0, b""))
         answers = 0
         wins = 0
@@ -145,4 +164,8 @@ def main(command):
 
 
 if __name__ == "__main__":
-    main(sys.argv[1:])
+    arguments = sys.argv[1:]
+    entry = None
+    if arguments[:1] == ["--desktop-entry"]:
+        entry, arguments = arguments[1], arguments[2:]
+    main(arguments, entry)
