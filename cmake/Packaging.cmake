@@ -20,7 +20,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://tinzel.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The score labels' face.
-tinzel_package_of(CPACK_DEBIAN_PACKAGE_RECOMMENDS OCRABold.ttf)
+# The score labels' face, and Qt's Wayland platform for a Wayland desktop.
+tinzel_package_of(score_face_package OCRABold.ttf)
+tinzel_package_of(wayland_package libqwayland-generic.so)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "${score_face_package}, ${wayland_package}")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -29,9 +29,12 @@ echo "cmake --install: program, desktop entry, metainfo, six icons and documenta
 
 (cd "$scratch" && cpack --config "$build/CPackConfig.cmake" -G DEB > /dev/null)
 deb=$(ls "$scratch"/*.deb)
-dpkg-deb --field "$deb" Package Version Depends | sed 's/^/  /'
+dpkg-deb --field "$deb" Package Version Depends Recommends | sed 's/^/  /'
 dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 ||
     { echo "the package does not depend on Qt's widgets library"; exit 1; }
+# Without Qt's Wayland platform, a Wayland desktop runs the game through Xwayland.
+dpkg-deb --field "$deb" Recommends | grep -qw qt6-wayland ||
+    { echo "the package does not recommend Qt's Wayland platform"; exit 1; }
 dpkg-deb --extract "$deb" "$scratch/unpacked"
 expect_files "$scratch/unpacked/usr"
 # A distribution takes no package with an error or a warning.
