@@ -38,7 +38,8 @@ TEST(IconBoard, TheSvgDrawsWhatRenderDraws) {
     const int size = 128;
     const auto pixels = board.render(size);
     const std::string svg = board.svg(size);
-    EXPECT_NE(svg.find("viewBox=\"0 0 128 128\"><rect width=\"128\" height=\"128\"/>"),
+    EXPECT_NE(svg.find("width=\"128\" height=\"128\" viewBox=\"0 0 128 128\"><rect "
+                       "width=\"128\" height=\"128\"/>"),
               std::string::npos);
     const std::regex tile(
         "<rect x=\"(\\d+)\" y=\"(\\d+)\" width=\"(\\d+)\" height=\"(\\d+)\" "

@@ -115,9 +115,12 @@ std::vector<std::uint8_t> IconBoard::render(int size) const {
 
 std::string IconBoard::svg(int size) const {
     const auto number = [](int value) { return std::to_string(value); };
-    std::string text = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 " + number(size) +
-                       " " + number(size) + "\"><rect width=\"" + number(size) + "\" height=\"" +
-                       number(size) + "\"/>";
+    // A size of its own as well as its view box: a browser that installs the page as an
+    // application draws its icon at the picture's own size, and without one draws none.
+    const std::string side = number(size);
+    std::string text = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + side +
+                       "\" height=\"" + side + "\" viewBox=\"0 0 " + side + " " + side +
+                       "\"><rect width=\"" + side + "\" height=\"" + side + "\"/>";
     for (int row = 0; row < side_; ++row) {
         for (int column = 0; column < side_; ++column) {
             const Box box = tileBox(column, row, size);

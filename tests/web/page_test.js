@@ -303,14 +303,33 @@ describe('the page', () => {
       const { data } = await cdp.send('Page.getAppManifest');
       const [icon] = JSON.parse(data).icons;
       assert.equal(icon.type, 'image/svg+xml');
-      const tiles = await page.evaluate(async (source) => {
+      // Drawn at its own size, as an installing browser draws it: square, the size of its
+      // view box, black at its edge and a tile's colour in its first tile.
+      const drawn = await page.evaluate(async (source) => {
         const image = new Image();
         image.src = source;
         await image.decode();
         const svg = atob(source.split(',')[1]);
-        return { square: /viewBox="0 0 (\d+) \1"/.test(svg), tiles: svg.match(/<rect x=/g).length };
+        const canvas = new OffscreenCanvas(image.naturalWidth || 1, image.naturalHeight || 1);
+        const context2d = canvas.getContext('2d');
+        context2d.drawImage(image, 0, 0);
+        const at = (x, y) => [...context2d.getImageData(x, y, 1, 1).data.slice(0, 3)];
+        const side = Number(svg.match(/viewBox="0 0 (\d+) \1"/)[1]);
+        const firstTile = svg.match(/<rect x="(\d+)" y="(\d+)" width="(\d+)"[^>]* fill="#(\w+)"/);
+        const middle = Number(firstTile[1]) + Number(firstTile[3]) / 2;
+        return {
+          size: [image.naturalWidth, image.naturalHeight],
+          side,
+          tiles: svg.match(/<rect x=/g).length,
+          edge: at(0, 0),
+          tile: at(middle, middle),
+          fill: firstTile[4].match(/../g).map((hex) => parseInt(hex, 16)),
+        };
       }, icon.src);
-      assert.deepEqual(tiles, { square: true, tiles: 16 });
+      assert.deepEqual(drawn.size, [drawn.side, drawn.side]);
+      assert.equal(drawn.tiles, 16);
+      assert.deepEqual(drawn.edge, [0, 0, 0]);
+      assert.deepEqual(drawn.tile, drawn.fill);
     } finally {
       await context.close();
       fs.rmSync(profile, { recursive: true });
