@@ -57,6 +57,9 @@ class TimingView final : public tinzel::FormView {
     void focusButton(int index) override {
         timed(Show, [&] { window_.focusButton(index); });
     }
+    void announce(std::string_view news) override {
+        timed(Show, [&] { window_.announce(news); });
+    }
     void showMessage(std::string_view text, bool isError) override {
         window_.showMessage(text, isError);
     }

@@ -14,6 +14,7 @@
 #include "game/palette.h"
 #include "ui/form_runtime.h"
 #include "ui/fresh_presses.h"
+#include "ui/round_news.h"
 #include "ui/score_fit.h"
 #include "ui/twips.h"
 
@@ -110,6 +111,7 @@ struct RecordingView : FormView {
     void showMessage(std::string_view text, bool isError) override {
         calls.push_back((isError ? "error: " : "message: ") + std::string(text));
     }
+    void announce(std::string_view news) override { calls.push_back("news: " + std::string(news)); }
     void finished(int status) override { calls.push_back("finished " + std::to_string(status)); }
 
     std::vector<std::string> calls;
@@ -231,6 +233,55 @@ TEST(FormRuntime, NoExceptionOfAnyKindLeavesTheBoundaryAndTheCloseBoxEndsWithZer
     closed.runtime.close();
     EXPECT_EQ(closed.view.calls.back(), "finished 0");
     EXPECT_EQ(std::count(closed.view.calls.begin(), closed.view.calls.end(), "finished 0"), 1);
+}
+
+// A screen reader hears every round: once it is drawn and focused, the score that changed
+// and the new board; at the end, the tenth win before the message. The first board, and a
+// round that changed nothing, tell nothing.
+TEST(FormRuntime, EachAnswerTellsTheChangedScoreAndTheNewBoardAndTheEndTellsTheLastWin) {
+    Running running;
+    int wins = 0;
+    int rounds = 0;
+    running.game.onLoad = [&] {
+        running.runtime.setCaption(ScoreLabel::Wins, "WINS: " + std::to_string(wins));
+        if (wins == 2) {
+            running.runtime.messageBox("You won!");
+            running.runtime.endProgram();
+        }
+        running.runtime.createElement(ControlArray::Square, 1);
+        running.runtime.setVisible(ControlArray::Square, 1, true);
+        // Every other round deals the same colour: a board that did not change is no news.
+        running.runtime.setBackColor(ControlArray::Square, 1, Palette[(++rounds / 2) % 2]);
+    };
+    running.game.onClick = [&](int index) {
+        wins += index;
+        running.runtime.unloadForm();
+        running.runtime.showForm();
+    };
+    running.runtime.start();
+    running.runtime.click(0);  // a loss: the square's colour changes, no score does
+    EXPECT_EQ(running.view.calls.back(), "news: New board.");
+    running.view.calls.clear();
+    running.runtime.click(1);  // a win, on a board of the same colour
+    EXPECT_EQ(running.view.calls,
+              (std::vector<std::string>{"unloaded", "Form_Load", "render 0 buttons", "show",
+                                        "focus 0", "news: WINS: 1."}));
+    running.runtime.click(0);
+    EXPECT_EQ(running.view.calls.back(), "news: New board.");
+    running.view.calls.clear();
+    running.runtime.click(1);  // the last win
+    EXPECT_EQ(running.view.calls,
+              (std::vector<std::string>{"unloaded", "Form_Load", "hide", "news: WINS: 2.",
+                                        "message: You won!", "hide", "finished 0"}));
+
+    FormModel drawn;
+    FormModel now;
+    now.setCaption(ScoreLabel::Losses, "LOST: 1");
+    now.setCaption(ScoreLabel::Wins, "WINS: 4");
+    now.createElement(ControlArray::Square, 1);
+    now.setVisible(ControlArray::Square, 1, true);
+    EXPECT_EQ(roundNews(changesBetween(&drawn, now), now), "WINS: 4. LOST: 1. New board.");
+    EXPECT_EQ(roundNews(changesBetween(nullptr, now), now), "");
 }
 
 // The clock seeds every round start, the first one included: a clock that starts again at

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game/game_error.h"
+#include "ui/round_news.h"
 
 namespace tinzel {
 
@@ -64,12 +65,13 @@ void FormRuntime::drawIfShown() {
     }
 }
 
-void FormRuntime::render() {
-    const FormChanges changes = changesBetween(drawn_ ? &*drawn_ : nullptr, *model_);
+FormChanges FormRuntime::render() {
+    FormChanges changes = changesBetween(drawn_ ? &*drawn_ : nullptr, *model_);
     if (!changes.empty()) {
         view_->render(*model_, changes);
         drawn_ = *model_;
     }
+    return changes;
 }
 
 void FormRuntime::setCaption(ScoreLabel label, std::string_view text) {
@@ -123,18 +125,30 @@ void FormRuntime::showForm() {
         // Drawn only after the load: the player never sees a half-dealt board.
         events_->Form_Load();
     }
-    render();
+    const FormChanges changes = render();
     view_->showWindow();
     shown_ = true;
     const bool focusShown = model_->exists(ControlArray::Color, focusIndex_) &&
                             model_->element(ControlArray::Color, focusIndex_).visible;
     view_->focusButton(focusShown ? focusIndex_ : 0);
+    // Told once the focus is where it stays, so that no focus change talks over it.
+    if (const std::string news = roundNews(changes, *model_); !news.empty()) {
+        view_->announce(news);
+    }
 }
 
 void FormRuntime::messageBox(std::string_view text) {
     // A message during a load (the end of the game) shows no half-built window behind it.
+    // The score that load wrote is never drawn, so it is told before the message: the tenth
+    // win is heard like every other.
     if (!shown_) {
         view_->hideWindow();
+        if (model_ && drawn_) {
+            if (const std::string news = roundNews(changesBetween(&*drawn_, *model_), *model_);
+                !news.empty()) {
+                view_->announce(news);
+            }
+        }
     }
     view_->showMessage(text, false);
 }

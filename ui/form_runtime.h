@@ -55,8 +55,8 @@ class FormRuntime final : public RuntimeServices {
   private:
     FormModel& loaded();
     void drawIfShown();
-    // Hands the view what changed since it last drew.
-    void render();
+    // Hands the view what changed since it last drew, and returns that.
+    FormChanges render();
     void report(std::string_view what);
     void finish(int exitStatus);
 

@@ -30,6 +30,11 @@ class FormView {
     virtual void showWindow() = 0;
     virtual void hideWindow() = 0;
 
+    // Tells a screen reader `news` (ui/round_news.h) politely, as it would a status line:
+    // after an answer, once its round is drawn and focused, and before the end message. It
+    // moves no focus and changes nothing the player sees.
+    virtual void announce(std::string_view news) = 0;
+
     // The colour button that holds the keyboard focus, or -1; and giving it to one.
     virtual int focusedButton() const = 0;
     virtual void focusButton(int index) = 0;

@@ -391,6 +391,58 @@ TEST(Win32Window, ButtonsAreNamedByTheirColourForAssistiveTools) {
     }
 }
 
+// A screen reader speaks a change of the focused control's description: after an answer the
+// button the player is on describes the round's news, and tells that it changed, until the
+// focus moves on.
+std::vector<HWND> describedButtons;
+void CALLBACK noteDescriptionChange(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child,
+                                    DWORD, DWORD) {
+    if (object == OBJID_CLIENT && child == CHILDID_SELF) {
+        describedButtons.push_back(window);
+    }
+}
+
+std::wstring descriptionOf(HWND button) {
+    IAccessible* object = nullptr;
+    if (AccessibleObjectFromWindow(button, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                   reinterpret_cast<void**>(&object)) != S_OK) {
+        return L"(no object)";
+    }
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR description = nullptr;
+    object->get_accDescription(self, &description);
+    const std::wstring text = description != nullptr ? description : L"";
+    SysFreeString(description);
+    object->Release();
+    return text;
+}
+
+TEST(Win32Window, AnAnswerDescribesTheFocusedButtonWithTheRoundsNewsUntilTheFocusMoves) {
+    RunningGame running;
+    HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_OBJECT_DESCRIPTIONCHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr,
+                        &noteDescriptionChange, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hook, nullptr);
+    describedButtons.clear();
+    const testing::Win32WindowPeer peer(running.window);
+    HWND focused = GetFocus();
+    ASSERT_EQ(focused, peer.colorButton(0));
+    EXPECT_EQ(descriptionOf(focused), L"");
+    running.click(running.tenColor() == 0 ? 1 : 0);
+    pumpPending(&running.window);
+    EXPECT_EQ(GetFocus(), focused);
+    EXPECT_EQ(describedButtons, std::vector<HWND>{focused});
+    EXPECT_EQ(descriptionOf(focused), L"LOST: 1. New board.");
+    EXPECT_EQ(textOf(focused), L"Black");
+    pressKey(running.window, VK_DOWN);
+    EXPECT_EQ(GetFocus(), peer.colorButton(1));
+    EXPECT_EQ(descriptionOf(focused), L"");
+    UnhookWinEvent(hook);
+}
+
 // A screen reader may hold on to the window's objects after the window is gone: they then
 // answer that they are disconnected, and letting go of them is safe.
 TEST(Win32Window, AnAccessibleObjectOutlivingTheWindowSaysItIsDisconnected) {

@@ -12,8 +12,8 @@ namespace tinzel::qt {
 
 namespace {
 
-// The panel of the window: the board, the shown colour buttons in their order, then the
-// scores.
+// The panel of the window: the board, the shown colour buttons in their order, the scores,
+// then the round's news while it is told.
 class PanelAccessible final : public QAccessibleWidget {
   public:
     explicit PanelAccessible(Form1Controls* controls) : QAccessibleWidget(controls) {}
@@ -60,6 +60,9 @@ class PanelAccessible final : public QAccessibleWidget {
                 all.push_back(score);
             }
         }
+        if (controls->newsLine()->isVisibleTo(controls)) {
+            all.push_back(controls->newsLine());
+        }
         return all;
     }
 };
@@ -70,6 +73,9 @@ QAccessibleInterface* accessibleFor(const QString&, QObject* object) {
     }
     if (auto* controls = qobject_cast<Form1Controls*>(object)) {
         return new PanelAccessible(controls);
+    }
+    if (auto* news = qobject_cast<NewsLine*>(object)) {
+        return new QAccessibleWidget(news, QAccessible::Notification);
     }
     // A score reads as a label does: its text is its name.
     if (auto* score = qobject_cast<ScoreDisplay*>(object)) {

@@ -38,6 +38,7 @@ Form1Controls::Form1Controls(Resolution resolution, const QFont& scoreFont, QWid
     setGeometry(0, 0, pixelsX(design::kClientWidth, resolution),
                 pixelsY(design::kClientHeight, resolution));
     board_ = new Board(resolution, this);
+    news_ = new NewsLine(this);
 }
 
 void Form1Controls::render(const FormModel& model, const FormChanges& changes) {
@@ -58,6 +59,7 @@ void Form1Controls::render(const FormModel& model, const FormChanges& changes) {
 
 void Form1Controls::unload() {
     model_ = nullptr;
+    news_->hide();
     board_->unload();
 }
 

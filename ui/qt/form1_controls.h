@@ -12,6 +12,7 @@
 #include "ui/qt/board.h"
 #include "ui/qt/color_button.h"
 #include "ui/qt/conversions.h"
+#include "ui/qt/news_line.h"
 #include "ui/qt/score_display.h"
 
 namespace tinzel::testing {
@@ -36,6 +37,8 @@ class Form1Controls : public QWidget {
     // Colour button `index`, or null if it does not exist.
     ColorButton* colorButton(int index) const;
     Board* board() const { return board_; }
+    // A round's news, for a screen reader (ui/qt/news_line.h); it goes at the unload.
+    NewsLine* newsLine() const { return news_; }
     // The score labels, Label2 aside: what assistive technology reads besides the board and
     // the buttons. Null before the first render.
     ScoreDisplay* scoreLabel(ScoreLabel label) const {
@@ -66,6 +69,7 @@ class Form1Controls : public QWidget {
     ScoreDisplay* losses_ = nullptr;
     QLabel* label2_ = nullptr;
     std::vector<ColorButton*> buttons_;
+    NewsLine* news_;
 };
 
 // The score labels' font: "OCR A Extended" where installed, else an OCR-A face, else any

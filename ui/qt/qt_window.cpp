@@ -106,6 +106,17 @@ void QtWindow::focusButton(int index) {
     controls_->colorButton(index)->setFocus(Qt::OtherFocusReason);
 }
 
+// Told by the window's line of news, not by a score label: Qt tells a screen reader that a
+// label was renamed, but not its new name, and the reader drops the change. News that comes while
+// the window is hidden (the tenth win, just before the end message) is left to the message, which a
+// screen reader reads as it opens: a line shown in a hidden window is never shown, and one shown
+// just before the window hides would be cut short.
+void QtWindow::announce(std::string_view news) {
+    if (frame_->isVisible() && controls_ != nullptr) {
+        controls_->newsLine()->tell(news);
+    }
+}
+
 void QtWindow::showMessage(std::string_view text, bool isError) {
     QMessageBox box(isError ? QMessageBox::Critical : QMessageBox::NoIcon,
                     toQString(design::kApplicationTitle), toQString(text), QMessageBox::Ok);

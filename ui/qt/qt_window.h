@@ -34,6 +34,7 @@ class QtWindow : public QObject, public FormView {
     void hideWindow() override;
     int focusedButton() const override;
     void focusButton(int index) override;
+    void announce(std::string_view news) override;
     void showMessage(std::string_view text, bool isError) override;
     void finished(int exitStatus) override;
 

@@ -15,9 +15,8 @@ mergeInto(LibraryManager.library, {
     // Every element is made the first time a render has it and kept from round to round: a
     // render writes only what changed, and hides what is gone.
     labels: [],
-    // The score as last read out: the labels are made anew every round, so the page's one
-    // lasting live region tells the player what changed.
-    heard: [],
+    // The page's status region, which tells each round's news (tinzel_page_announce).
+    news: null,
     board: null,
     // The board's rows, and its cells by row, then by column (both from 1), as the C++ side
     // places them.
@@ -249,15 +248,22 @@ mergeInto(LibraryManager.library, {
     },
 
     showEnded: () => {
+      // The last news is old news once the game has ended.
+      Form1Page.news.textContent = '';
       Form1Page.windowFrame.hidden = true;
       document.getElementById('ended').hidden = false;
       document.body.dataset.exitStatus = String(Form1Page.endStatus);
     },
 
     showMessage: (text, isError) => {
-      const dialog = Form1Page.dialog;
+      const page = Form1Page;
+      const dialog = page.dialog;
       dialog.classList.toggle('error', Boolean(isError));
       document.getElementById('message-text').textContent = text;
+      // The page behind a modal dialog is inert, its status region with it: the news just
+      // told (the tenth win) is told by the dialog as it opens, before its text.
+      document.getElementById('message-news').textContent = page.news.textContent;
+      page.news.textContent = '';
       if (!dialog.open) {
         dialog.showModal();
       }
@@ -328,6 +334,7 @@ mergeInto(LibraryManager.library, {
       page.windowFrame = document.getElementById('window');
       page.panel = document.getElementById('Form1');
       page.dialog = document.getElementById('message');
+      page.news = document.getElementById('score-news');
       page.written = new WeakMap();
       const windowFrame = page.windowFrame;
       const panel = page.panel;
@@ -432,9 +439,6 @@ mergeInto(LibraryManager.library, {
     const text = UTF8ToString(caption);
     page.place(element, page.fields(rect, 4));
     page.setText(element, text);
-    if (page.heard[label] === undefined) {
-      page.heard[label] = text;
-    }
     page.setFontSize(element, fontSize);
   },
 
@@ -445,10 +449,6 @@ mergeInto(LibraryManager.library, {
     const text = UTF8ToString(caption);
     page.setText(page.labels[label], text);
     page.setFontSize(page.labels[label], fontSize);
-    if (page.heard[label] !== text) {
-      page.heard[label] = text;
-      document.getElementById('score-news').textContent = text;
-    }
   },
 
   // void tinzel_page_render(const PageRound* round);
@@ -512,6 +512,12 @@ mergeInto(LibraryManager.library, {
   tinzel_page_message__deps: ['$Form1Page'],
   tinzel_page_message: function (text, isError) {
     Form1Page.showMessage(UTF8ToString(text), isError);
+  },
+
+  // void tinzel_page_announce(const char* news);
+  tinzel_page_announce__deps: ['$Form1Page'],
+  tinzel_page_announce: function (news) {
+    Form1Page.news.textContent = UTF8ToString(news);
   },
 
   // void tinzel_page_finished(int exitStatus);

@@ -63,6 +63,8 @@ void tinzel_page_show(int shown);
 int tinzel_page_focused_button();
 void tinzel_page_focus_button(int index);
 void tinzel_page_message(const char* text, int isError);
+// A round's news, told politely by the page's status region.
+void tinzel_page_announce(const char* news);
 void tinzel_page_finished(int exitStatus);
 }
 

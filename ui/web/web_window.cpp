@@ -164,6 +164,10 @@ void WebWindow::focusButton(int index) {
     tinzel_page_focus_button(index);
 }
 
+void WebWindow::announce(std::string_view news) {
+    tinzel_page_announce(std::string(news).c_str());
+}
+
 void WebWindow::stepFocus(int index, int step) {
     if (model_ != nullptr && model_->exists(ControlArray::Color, index)) {
         focusButton(model_->neighbourButton(index, step));

@@ -18,6 +18,7 @@ class WebWindow final : public FormView {
     void hideWindow() override;
     int focusedButton() const override;
     void focusButton(int index) override;
+    void announce(std::string_view news) override;
     // The browser cannot wait for the player here: the dialog opens and this returns. The
     // page holds back what follows (the game's end) until the player dismisses it.
     void showMessage(std::string_view text, bool isError) override;

@@ -8,6 +8,7 @@
 #include "ui/form_look.h"
 #include "ui/score_fit.h"
 #include "ui/twips.h"
+#include "ui/win32/described_button.h"
 #include "ui/win32/score_text.h"
 #include "ui/win32/wide_text.h"
 
@@ -43,7 +44,17 @@ WNDPROC buttonClassProcedure = nullptr;
 // click, and an owner-drawn button answers that with a notification of its own alone: no
 // press, no capture, no click. A player who answers with the same button twice running means
 // two clicks, so the second is handed on as the press it is and looks and acts as the first.
+// A round's news is its description for assistive tools while it has the focus.
 LRESULT CALLBACK colorButtonProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETOBJECT || message == WM_KILLFOCUS) {
+        auto* controls = reinterpret_cast<Form1Controls*>(GetWindowLongPtrW(button, GWLP_USERDATA));
+        if (controls != nullptr) {
+            const LRESULT answer = controls->buttonMessage(button, message, wParam, lParam);
+            if (answer != 0) {
+                return answer;
+            }
+        }
+    }
     return CallWindowProcW(buttonClassProcedure, button,
                            message == WM_LBUTTONDBLCLK ? WM_LBUTTONDOWN : message, wParam, lParam);
 }
@@ -143,6 +154,7 @@ void Form1Controls::createButton(int index) {
     if (button == nullptr) {
         fail("Cannot create " + describe(ControlArray::Color, index));
     }
+    SetWindowLongPtrW(button, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     buttonClassProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&colorButtonProcedure)));
     if (buttons_.size() <= static_cast<std::size_t>(index)) {
@@ -252,6 +264,26 @@ HWND Form1Controls::colorButton(int index) const {
     return index >= 0 && static_cast<std::size_t>(index) < buttons_.size()
                ? buttons_[static_cast<std::size_t>(index)]
                : nullptr;
+}
+
+void Form1Controls::describeButton(int index, std::string_view news) {
+    described_ = colorButton(index);
+    news_ = widen(news);
+    if (described_ != nullptr) {
+        NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, described_, OBJID_CLIENT, CHILDID_SELF);
+    }
+}
+
+LRESULT Form1Controls::buttonMessage(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (button != described_) {
+        return 0;
+    }
+    if (message == WM_KILLFOCUS) {
+        described_ = nullptr;
+        return 0;
+    }
+    const auto id = static_cast<LONG>(static_cast<DWORD>(lParam));
+    return id == OBJID_CLIENT ? describedButtonObject(button, wParam, news_) : 0;
 }
 
 int Form1Controls::buttonIndexOf(HWND control) const {

@@ -10,6 +10,8 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/form_changes.h"
@@ -43,6 +45,13 @@ class Form1Controls {
     RECT pixels(const design::TwipsRect& twips) const;
 
     HWND colorButton(int index) const;
+    // Puts a round's news on colour button `index` as its description, and tells screen
+    // readers that it changed; the button keeps it until it loses the focus.
+    void describeButton(int index, std::string_view news);
+    // What a colour button's WM_GETOBJECT and WM_KILLFOCUS come to here: its object with the
+    // news while it has some, and the news gone as it loses the focus. 0 leaves the message to
+    // the button class.
+    LRESULT buttonMessage(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
     // The colour button `control` is, or -1.
     int buttonIndexOf(HWND control) const;
     HWND label2() const { return label2_; }
@@ -88,6 +97,9 @@ class Form1Controls {
     bool rendering_ = false;
     // A button was made since the labels were last put under the buttons.
     bool buttonMade_ = false;
+    // The button that has news on it, and the news.
+    HWND described_ = nullptr;
+    std::wstring news_;
 };
 
 }  // namespace tinzel::win32

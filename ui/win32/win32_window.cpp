@@ -222,6 +222,12 @@ void Win32Window::hideWindow() {
     ShowWindow(frame_, SW_HIDE);
 }
 
+void Win32Window::announce(std::string_view news) {
+    if (const int focused = keyboard_->focused(); focused >= 0) {
+        controls_->describeButton(focused, news);
+    }
+}
+
 void Win32Window::showMessage(std::string_view text, bool isError) {
     // The error report stands alone: the window may be half made, or hidden already.
     showMessageBox(isError || IsWindowVisible(frame_) == FALSE ? nullptr : frame_, text, isError);

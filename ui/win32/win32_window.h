@@ -53,6 +53,7 @@ class Win32Window final : public FormView {
     void hideWindow() override;
     int focusedButton() const override { return keyboard_->focused(); }
     void focusButton(int index) override { keyboard_->focus(index); }
+    void announce(std::string_view news) override;
     void showMessage(std::string_view text, bool isError) override;
     void finished(int exitStatus) override;
 
