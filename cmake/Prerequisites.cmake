@@ -102,9 +102,10 @@ function(tinzel_tests_buildable result)
         tinzel_find_program(LINTIAN_EXECUTABLE lintian)
         tinzel_find_program(HARDENING_CHECK_EXECUTABLE hardening-check)
         tinzel_find_qt_accessibility_switch()
-        # The screen reader's end-to-end test: an accessibility bus of its own, and AT-SPI's
-        # Python client.
+        # The screen reader's end-to-end tests: an accessibility bus of their own, AT-SPI's
+        # Python client, and Orca.
         tinzel_find_program(DBUS_RUN_SESSION_EXECUTABLE dbus-run-session)
+        tinzel_find_program(ORCA_EXECUTABLE orca)
         find_program(AT_SPI_BUS_LAUNCHER at-spi-bus-launcher PATHS /usr/libexec)
         if(NOT AT_SPI_BUS_LAUNCHER)
             tinzel_note_missing(at-spi-bus-launcher)
