@@ -530,6 +530,17 @@ describe('the page', () => {
         .map((id) => byId.get(id))
         .filter((child) => child && role(child) === wanted);
 
+    // The page is headed by the game's name, and search engines are told what it is.
+    const headings = nodes.filter((node) => role(node) === 'heading' && !node.ignored);
+    assert.deepEqual(
+      headings.map((node) => node.name.value),
+      ['Tinzel'],
+    );
+    assert.match(
+      await page.evaluate(() => document.querySelector('meta[name=description]').content),
+      /exactly ten squares/,
+    );
+
     // The window's close box, then the colour buttons.
     const buttons = nodes.filter((node) => role(node) === 'button' && !node.ignored);
     assert.deepEqual(
