@@ -34,7 +34,12 @@ async function serve(folder) {
   return {
     url: `http://127.0.0.1:${server.address().port}/`,
     requests,
-    close: () => new Promise((resolve) => server.close(resolve)),
+    // Gone at once, as a server taken down is: the browser's idle connections with it.
+    close: () =>
+      new Promise((resolve) => {
+        server.close(resolve);
+        server.closeAllConnections();
+      }),
   };
 }
 

@@ -42,6 +42,10 @@ const config = [
     },
   },
   {
+    files: ['ui/web/service_worker.js'],
+    languageOptions: { sourceType: 'script', globals: globals.serviceworker },
+  },
+  {
     // Node's scripts, some of whose functions run in the page.
     files: ['tests/**/*.js', 'bench/web/page_bench.js'],
     languageOptions: {

@@ -279,6 +279,7 @@ describe('the page', () => {
     const { data: manifest, errors } = await cdp.send('Page.getAppManifest');
     assert.deepEqual(errors, []);
     const details = JSON.parse(manifest);
+    assert.equal(details.id, 'org.tinzel.Tinzel');
     assert.equal(details.name, 'Tinzel');
     assert.equal(details.version, process.env.TINZEL_VERSION);
     // In the form's colours: its caption bar's, and its own behind the board.
@@ -397,20 +398,38 @@ describe('the page', () => {
     // Nothing old is left to be read again once the game is over.
     assert.equal(await page.evaluate(() => document.getElementById('score-news').textContent), '');
 
-    // Nothing but the page's own three files was asked for, and nothing was stored.
-    assert.deepEqual(server.requests.slice(firstRequest).sort(), [
+    // Nothing but the page's own files was asked for, and nothing was stored but those
+    // files, kept for playing offline.
+    assert.deepEqual([...new Set(server.requests.slice(firstRequest))].sort(), [
       '/',
+      '/service-worker.js',
       '/tinzel.js',
       '/tinzel.wasm',
     ]);
     assert.deepEqual(await context.cookies(), []);
-    const stored = await page.evaluate(async () => [
-      localStorage.length,
-      sessionStorage.length,
-      (await indexedDB.databases()).length,
-      (await caches.keys()).length,
+    const stored = await page.evaluate(async () => {
+      await navigator.serviceWorker.ready;
+      const names = await caches.keys();
+      const kept = await Promise.all(
+        names.map(async (name) =>
+          (await (await caches.open(name)).keys()).map((request) => new URL(request.url).pathname),
+        ),
+      );
+      return [
+        localStorage.length,
+        sessionStorage.length,
+        (await indexedDB.databases()).length,
+        names,
+        kept.map((paths) => paths.sort()),
+      ];
+    });
+    assert.deepEqual(stored, [
+      0,
+      0,
+      0,
+      [`tinzel-${process.env.TINZEL_VERSION}`],
+      [['/', '/tinzel.js', '/tinzel.wasm']],
     ]);
-    assert.deepEqual(stored, [0, 0, 0, 0]);
     assert.deepEqual(problems, []);
     await context.close();
   });
@@ -515,6 +534,29 @@ describe('the page', () => {
     } finally {
       await context.close();
       await testServer.close();
+    }
+  });
+
+  test('opens and plays with no network once it has been loaded', async () => {
+    const goneServer = await serve(site);
+    const context = await browser.newContext({ viewport: { width: 800, height: 500 } });
+    try {
+      const page = await context.newPage();
+      await page.goto(goneServer.url);
+      await page.waitForSelector('#Form1 button.color >> nth=10');
+      await page.evaluate(() => navigator.serviceWorker.ready);
+      // The network is gone, and the server with it.
+      await goneServer.close();
+      await context.setOffline(true);
+      await page.reload();
+      await page.waitForSelector('#Form1 button.color >> nth=10', { timeout: 10000 });
+      const ten = tenColour(await readBoard(page));
+      await page.click(`#Form1 button.color >> nth=${ten}`);
+      await page.waitForFunction(
+        () => document.querySelector('#Form1 .wins').textContent === 'WINS: 1',
+      );
+    } finally {
+      await context.close();
     }
   });
 

@@ -396,6 +396,14 @@ mergeInto(LibraryManager.library, {
       Module['onAbort'] = (what) => page.fail(String(what));
       window.addEventListener('error', (event) => page.fail(event.message));
       window.addEventListener('unhandledrejection', (event) => page.fail(String(event.reason)));
+      // Kept for playing offline, once the page has loaded: not while it loads.
+      if ('serviceWorker' in navigator && window.isSecureContext) {
+        window.addEventListener('load', () => {
+          navigator.serviceWorker
+            .register('service-worker.js')
+            .catch((error) => console.warn(`Tinzel cannot be kept for offline play: ${error}`));
+        });
+      }
       // The first board shows its scores in their own face, never a stand-in: the game
       // starts once the face has loaded. It loads while the WebAssembly compiles, not after.
       addRunDependency('score font');

@@ -36,10 +36,11 @@ def back_color(design_header):
 
 
 def main():
-    if len(sys.argv) != 9:
-        sys.exit("usage: make_index.py TEMPLATE ICON.ico ICON.svg VERSION STYLE.css FONT.woff2 "
-                 "FORM_DESIGN.h OUTPUT")
-    template, icon, svg_icon, version, style_sheet, font, design_header, output = sys.argv[1:]
+    if len(sys.argv) != 10:
+        sys.exit("usage: make_index.py TEMPLATE ICON.ico ICON.svg APP_ID VERSION STYLE.css "
+                 "FONT.woff2 FORM_DESIGN.h OUTPUT")
+    (template, icon, svg_icon, app_id, version, style_sheet, font, design_header,
+     output) = sys.argv[1:]
     with open(style_sheet, encoding="utf-8") as source:
         style = minify(source.read()).strip()
     if FONT_FILE not in style:
@@ -47,8 +48,10 @@ def main():
     style = style.replace(FONT_FILE, f"url({data_url('font/woff2', font)})")
     style_hash = "sha256-" + base64.b64encode(hashlib.sha256(style.encode()).digest()).decode()
     # Installable: a start and a scope (relative to the page, as an inlined manifest has no
-    # place of its own), a window of its own, and an icon of any size.
+    # place of its own), a window of its own, and an icon of any size. Its id, the game's
+    # application id, keeps it the same application whatever its start comes to be.
     manifest = {
+        "id": app_id,
         "name": "Tinzel",
         "short_name": "Tinzel",
         "version": version,
