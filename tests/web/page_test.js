@@ -560,6 +560,18 @@ describe('the page', () => {
     }
   });
 
+  // Every round start seeds the game from the time of day: the first round too, so that no
+  // two loads of the page open on the same board.
+  test('opens on a board of its own at every load', async () => {
+    const boards = [];
+    for (let load = 0; load < 2; ++load) {
+      const { context, page } = await openGame(browser, server.url);
+      boards.push((await readBoard(page)).squares.map((square) => square.name));
+      await context.close();
+    }
+    assert.notDeepEqual(boards[0], boards[1]);
+  });
+
   test("tells assistive technology each button's colour and each square's row, column and colour", async () => {
     const { context, page } = await openGame(browser, server.url);
     const board = await readBoard(page);
