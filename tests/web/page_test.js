@@ -216,48 +216,111 @@ describe('the page', () => {
     await context.close();
   });
 
-  test("reports a program that cannot load in a player's words, then ends with status 1", async () => {
-    const broken = fs.mkdtempSync(path.join(os.tmpdir(), 'tinzel-no-wasm-'));
-    for (const file of fs.readdirSync(site).filter((name) => name !== 'tinzel.wasm')) {
-      fs.copyFileSync(path.join(site, file), path.join(broken, file));
+  // The page's folder with one file missing or spoilt, or opened as a file: what the player
+  // is told of it.
+  const reports = {
+    browser:
+      'Tinzel could not go on in this browser.\n\n' +
+      'Reload the page to try again. If it stops again, this browser cannot play Tinzel.',
+    missing:
+      'Tinzel could not load all of its files.\n\n' +
+      'Reload the page to try again. If it stops again, the site is missing part of the game.',
+    file:
+      'Tinzel cannot play from a file on this computer.\n\n' +
+      'Open it from a web server instead: any web server can serve its folder as it is.',
+  };
+  // A server of the page's folder with `file` left out, or written as `spoil`.
+  const serveBroken = async (file, spoil) => {
+    const broken = fs.mkdtempSync(path.join(os.tmpdir(), 'tinzel-broken-'));
+    for (const name of fs.readdirSync(site).filter((name) => name !== file)) {
+      fs.copyFileSync(path.join(site, name), path.join(broken, name));
     }
+    if (spoil) fs.writeFileSync(path.join(broken, file), spoil);
     const brokenServer = await serve(broken);
+    return {
+      url: brokenServer.url,
+      close: async () => {
+        await brokenServer.close();
+        fs.rmSync(broken, { recursive: true });
+      },
+    };
+  };
+  for (const [what, open, told] of [
+    ['a missing tinzel.wasm', () => serveBroken('tinzel.wasm', null), 'missing'],
+    ['a spoilt tinzel.wasm', () => serveBroken('tinzel.wasm', 'not a program'), 'browser'],
+    [
+      'a page opened as a file',
+      () => ({ url: `file://${site}/index.html`, close: () => {} }),
+      'file',
+    ],
+  ]) {
+    test(`tells the player in their words of ${what}, then ends with status 1`, async () => {
+      const opened = await open();
+      const context = await browser.newContext();
+      const page = await context.newPage();
+      const consoleErrors = [];
+      page.on(
+        'console',
+        (message) => message.type() === 'error' && consoleErrors.push(message.text()),
+      );
+      try {
+        await page.goto(opened.url);
+        await page.locator('#message').waitFor({ state: 'visible', timeout: 10000 });
+        const report = await page.evaluate(() => ({
+          error: document.getElementById('message').classList.contains('error'),
+          title: document.getElementById('message-title').textContent,
+          text: document.getElementById('message-text').textContent,
+          windowShown: !document.getElementById('window').hidden,
+        }));
+        assert.deepEqual(report, {
+          error: true,
+          title: 'Tinzel',
+          text: reports[told],
+          windowShown: false,
+        });
+        // The browser's own account is kept for whoever opens the console.
+        assert.ok(
+          consoleErrors.some((line) => line.startsWith('Tinzel stopped: ')),
+          consoleErrors.join('\n'),
+        );
+        await page.locator('#message button').click();
+        await page.locator('#ended').waitFor({ state: 'visible', timeout: 5000 });
+        assert.equal(await page.evaluate(() => document.body.dataset.exitStatus), '1');
+      } finally {
+        await context.close();
+        await opened.close();
+      }
+    });
+  }
+
+  // With no script of its own running, the page still has its word to say, and says it
+  // once the script is plainly not coming.
+  test('says so when its script is missing, and not while it loads', async () => {
+    const broken = await serveBroken('tinzel.js', null);
     const context = await browser.newContext();
-    const page = await context.newPage();
-    const consoleErrors = [];
-    page.on(
-      'console',
-      (message) => message.type() === 'error' && consoleErrors.push(message.text()),
-    );
     try {
-      await page.goto(brokenServer.url);
-      await page.locator('#message').waitFor({ state: 'visible', timeout: 10000 });
-      const report = await page.evaluate(() => ({
-        error: document.getElementById('message').classList.contains('error'),
-        title: document.getElementById('message-title').textContent,
-        text: document.getElementById('message-text').textContent,
-        windowShown: !document.getElementById('window').hidden,
-      }));
-      assert.equal(report.error, true);
-      assert.equal(report.title, 'Tinzel');
+      const page = await context.newPage();
+      await page.goto(broken.url);
+      const said = page.locator('#not-loaded');
+      assert.equal(await said.evaluate((p) => getComputedStyle(p).visibility), 'hidden');
+      await page.waitForFunction(
+        () => getComputedStyle(document.getElementById('not-loaded')).visibility === 'visible',
+        null,
+        { timeout: 10000 },
+      );
       assert.equal(
-        report.text,
-        'Tinzel could not go on in this browser.\n\n' +
-          'Reload the page to try again. If it stops again, this browser cannot play Tinzel.',
+        await said.textContent(),
+        'Tinzel did not load. Reload the page to try again. Opened as a file on this computer, ' +
+          'Tinzel cannot play: it needs a web server to serve its folder.',
       );
-      assert.equal(report.windowShown, false);
-      // The browser's own account is kept for whoever opens the console.
-      assert.ok(
-        consoleErrors.some((line) => /^Tinzel stopped: .*wasm/is.test(line)),
-        consoleErrors.join('\n'),
-      );
-      await page.locator('#message button').click();
-      await page.locator('#ended').waitFor({ state: 'visible', timeout: 5000 });
-      assert.equal(await page.evaluate(() => document.body.dataset.exitStatus), '1');
+      assert.equal(await page.locator('#window').isVisible(), false);
+      // Where the script runs, its word is gone at once.
+      const { page: playing } = await openGame(browser, server.url);
+      assert.equal(await playing.locator('#not-loaded').count(), 0);
+      await playing.context().close();
     } finally {
       await context.close();
-      await brokenServer.close();
-      fs.rmSync(broken, { recursive: true });
+      await broken.close();
     }
   });
 

@@ -269,9 +269,24 @@ mergeInto(LibraryManager.library, {
       }
     },
 
+    // What the player is told when the page itself fails, by what failed.
+    Report: Object.freeze({
+      browser:
+        'Tinzel could not go on in this browser.\n\n' +
+        'Reload the page to try again. If it stops again, this browser cannot play Tinzel.',
+      missing:
+        'Tinzel could not load all of its files.\n\n' +
+        'Reload the page to try again. If it stops again, the site is missing part of the game.',
+      file:
+        'Tinzel cannot play from a file on this computer.\n\n' +
+        'Open it from a web server instead: any web server can serve its folder as it is.',
+    }),
+
     // The page itself failed (its WebAssembly missing or refused, an abort, a script's
     // exception): reported in a player's words as the game reports an error, the browser's
-    // own words kept for the console, then the game is over with status 1.
+    // own words kept for the console, then the game is over with status 1. A program that
+    // never started is looked for again, to tell a missing file from a browser that refused it.
+    started: false,
     fail: (what) => {
       const page = Form1Page;
       if (page.ended && page.endStatus !== 0) {
@@ -281,11 +296,17 @@ mergeInto(LibraryManager.library, {
       page.endStatus = 1;
       page.windowFrame.hidden = true;
       console.error(`Tinzel stopped: ${what}`);
-      page.showMessage(
-        'Tinzel could not go on in this browser.\n\n' +
-          'Reload the page to try again. If it stops again, this browser cannot play Tinzel.',
-        true,
-      );
+      const report = (text) => page.showMessage(text, true);
+      if (location.protocol === 'file:') {
+        report(page.Report.file);
+      } else if (page.started) {
+        report(page.Report.browser);
+      } else {
+        fetch('tinzel.wasm', { method: 'HEAD', cache: 'no-store' }).then(
+          (response) => report(response.ok ? page.Report.browser : page.Report.missing),
+          () => report(page.Report.missing),
+        );
+      }
     },
 
     // Whether a key may act, by the game's rule: once a press, and on the message only if it
@@ -393,9 +414,16 @@ mergeInto(LibraryManager.library, {
       page.touch = window.matchMedia('(pointer: coarse)');
       page.touch.addEventListener('change', page.fitToScreen);
 
+      // A page opened as a file cannot load its program, and the browser says nothing to
+      // the page of it (its fetch fails unheard): told at once.
+      if (location.protocol === 'file:') {
+        page.fail('a page opened as a file cannot load tinzel.wasm');
+      }
       Module['onAbort'] = (what) => page.fail(String(what));
       window.addEventListener('error', (event) => page.fail(event.message));
       window.addEventListener('unhandledrejection', (event) => page.fail(String(event.reason)));
+      // The page's own report of a program that never loaded is not needed: it has.
+      document.getElementById('not-loaded').remove();
       // Kept for playing offline, once the page has loaded: not while it loads.
       if ('serviceWorker' in navigator && window.isSecureContext) {
         window.addEventListener('load', () => {
@@ -416,6 +444,7 @@ mergeInto(LibraryManager.library, {
   tinzel_page_load__deps: ['$Form1Page'],
   tinzel_page_load: function (look) {
     const page = Form1Page;
+    page.started = true;
     const [width, height, backColor, edgeColor, ringInset] = page.fields(look, 5);
     if (page.frameWidth !== width + 2) {
       const root = document.documentElement.style;
