@@ -32,12 +32,19 @@ class OrcaSpeech:
     own, which Python writes line by line, where a file would hold the last lines back."""
 
     def __init__(self, settings):
+        # Orca runs once for a user: another one (a desktop's own, or another test's) makes
+        # this one end at once, and this test must not end the player's.
+        others = subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"],
+                                capture_output=True, text=True).stdout.split()
+        assert not others, f"another Orca runs for this user (pid {' '.join(others)}): " \
+                           "this test starts an Orca of its own, and Orca runs one at a time"
         self.lines = []
         self._lock = threading.Lock()
+        self._said = tempfile.TemporaryFile(mode="w+")
         leader, follower = pty.openpty()
         self.orca = subprocess.Popen(["orca", "-u", settings, "--debug-file",
-                                      os.ttyname(follower)], stdout=subprocess.DEVNULL,
-                                     stderr=subprocess.DEVNULL)
+                                      os.ttyname(follower)], stdout=self._said,
+                                     stderr=subprocess.STDOUT)
         # Held open until Orca has gone: with no one on its far side, a terminal reads as
         # closed, and Orca opens it only as it starts.
         self._follower = follower
@@ -74,6 +81,10 @@ class OrcaSpeech:
             for at in range(since, len(lines)):
                 if re.fullmatch(wanted, lines[at]):
                     return lines[at], at
+            if self.orca.poll() is not None:
+                self._said.seek(0)
+                raise AssertionError(f"Orca ended with status {self.orca.returncode}: "
+                                     f"{self._said.read().strip()}")
             time.sleep(0.05)
         raise AssertionError(f"Orca did not say {wanted!r}; it said {self.spoken()[since:]}")
 
