@@ -1,5 +1,5 @@
-// The board: the shown squares drawn as labels with no text, a background colour and a
-// single-line border, and told to assistive technology as one table of cells named by colour.
+// The board: the shown squares, each drawn as a fill of its colour in a single-line border,
+// and told to assistive technology as one table of cells named by colour.
 // The squares are drawn by this one widget rather than each being a widget of its own: a round
 // recolours a hundred of them, and that stays cheap.
 #pragma once
