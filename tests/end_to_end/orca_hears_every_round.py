@@ -21,10 +21,7 @@ import tempfile
 import threading
 import time
 
-import pyatspi
-
-COLOURS = ["Black", "Grey", "White", "Pink", "Red", "Orange", "Yellow", "Green", "Cyan", "Blue",
-           "Magenta"]
+from accessible_game import COLOURS, application
 
 
 class OrcaSpeech:
@@ -99,14 +96,6 @@ class OrcaSpeech:
         os.close(self._follower)
 
 
-def application(name, timeout=20.0):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == name:
-                return app
-        time.sleep(0.1)
-    raise AssertionError(f"no application named {name!r} on the accessibility bus")
 
 
 def ten_colour(frame):

@@ -14,24 +14,11 @@ Usage: screen_reader_reads_the_board.py PROGRAM
 import os
 import subprocess
 import sys
-import time
 
 import pyatspi
 from gi.repository import GLib
 
-COLOURS = ["Black", "Grey", "White", "Pink", "Red", "Orange", "Yellow", "Green", "Cyan", "Blue",
-           "Magenta"]
-
-
-def application(name, timeout=20.0):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == name:
-                return app
-        time.sleep(0.1)
-    seen = [app.name for app in pyatspi.Registry.getDesktop(0) if app is not None]
-    raise AssertionError(f"no application named {name!r} on the accessibility bus: {seen}")
+from accessible_game import COLOURS, application
 
 
 def descendants(node):
