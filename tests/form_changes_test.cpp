@@ -91,5 +91,25 @@ TEST(FormChanges, AnElementHiddenOrGoneVanishesAndOneShownAgainAppears) {
     EXPECT_EQ(changes.squares[1].changes, kAppeared);
 }
 
+// A window that paints the board itself repaints where a square went from and where it is.
+TEST(FormChanges, TheBoardAreaHoldsWhereEveryChangedSquareWasAndIsNow) {
+    const FormModel drawn = dealt(Palette[3], Palette[4]);
+    EXPECT_EQ(boardArea(changesBetween(&drawn, drawn), drawn).width, 0) << "nothing to repaint";
+
+    FormModel now = dealt(Palette[3], Palette[4]);
+    now.setTop(ControlArray::Square, 2, 1000);
+    const design::TwipsRect square = drawn.element(ControlArray::Square, 2).rect;
+    design::TwipsRect area = boardArea(changesBetween(&drawn, now), now);
+    EXPECT_EQ(area.left, square.left);
+    EXPECT_EQ(area.top, 0);
+    EXPECT_EQ(area.width, square.width);
+    EXPECT_EQ(area.height, 1000 + square.height);
+
+    now.setVisible(ControlArray::Square, 1, false);
+    area = boardArea(changesBetween(&drawn, now), now);
+    EXPECT_EQ(area.left, 0) << "a square that vanished is repainted where it was";
+    EXPECT_EQ(area.width, square.left + square.width);
+}
+
 }  // namespace
 }  // namespace tinzel

@@ -55,4 +55,26 @@ FormChanges changesBetween(const FormModel* drawn, const FormModel& now) {
     return changes;
 }
 
+design::TwipsRect boardArea(const FormChanges& changes, const FormModel& now) {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool any = false;
+    const auto add = [&](const design::TwipsRect& rect) {
+        left = any ? std::min(left, rect.left) : rect.left;
+        top = any ? std::min(top, rect.top) : rect.top;
+        right = any ? std::max(right, rect.left + rect.width) : rect.left + rect.width;
+        bottom = any ? std::max(bottom, rect.top + rect.height) : rect.top + rect.height;
+        any = true;
+    };
+    for (const ChangedElement& changed : changes.squares) {
+        add(changed.before);
+        if ((changed.changes & kVanished) == 0) {
+            add(now.element(ControlArray::Square, changed.index).rect);
+        }
+    }
+    return {left, top, right - left, bottom - top};
+}
+
 }  // namespace tinzel

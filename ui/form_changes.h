@@ -51,4 +51,9 @@ struct FormChanges {
 // What takes a window that shows `drawn` (nothing yet, when null) to `now`.
 FormChanges changesBetween(const FormModel* drawn, const FormModel& now);
 
+// What a window that paints the board itself repaints after a render: the one rectangle
+// around where each changed square was drawn and where it is in `now` (a region of a hundred
+// pieces costs more to paint than their whole). Zero-sized when no square changed.
+design::TwipsRect boardArea(const FormChanges& changes, const FormModel& now);
+
 }  // namespace tinzel

@@ -21,17 +21,8 @@ Board::Board(Resolution resolution, QWidget* parent) : QWidget(parent), resoluti
 void Board::render(const FormModel& model, const FormChanges& changes) {
     model_ = &model;
     table_ = BoardTable(&model);
-    // The one rectangle around where each changed square was and where it is now: a region of
-    // a hundred pieces, marked piece by piece, costs more than painting their whole.
-    QRect dirty;
-    for (const ChangedElement& changed : changes.squares) {
-        dirty |= pixels(changed.before);
-        if ((changed.changes & kVanished) == 0) {
-            dirty |= squareGeometry(changed.index);
-        }
-    }
-    if (!dirty.isEmpty()) {
-        update(dirty);
+    if (const QRect area = pixels(boardArea(changes, model)); !area.isEmpty()) {
+        update(area);
     }
     if (isSignalConnected(QMetaMethod::fromSignal(&Board::cellsRenamed))) {
         emit cellsRenamed(table_.renamed(changes));

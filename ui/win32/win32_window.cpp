@@ -183,18 +183,8 @@ void Win32Window::render(const FormModel& model, const FormChanges& changes) {
     if (changes.first) {
         accessibility_->leaveOut(controls_->label2());
     }
-    // The board is painted by the window: the one rectangle around where each changed square
-    // was and where it is (a region of a hundred pieces paints slower than their whole).
-    RECT board{};
-    for (const ChangedElement& changed : changes.squares) {
-        const RECT before = controls_->pixels(changed.before);
-        UnionRect(&board, &board, &before);
-        if (model.exists(ControlArray::Square, changed.index)) {
-            const RECT now =
-                controls_->pixels(model.element(ControlArray::Square, changed.index).rect);
-            UnionRect(&board, &board, &now);
-        }
-    }
+    // The board is painted by the window itself.
+    const RECT board = controls_->pixels(boardArea(changes, model));
     InvalidateRect(frame_, &board, FALSE);
     rendering_ = false;
     // Drawn before anything else is, such as the focus the runtime gives a button next.
