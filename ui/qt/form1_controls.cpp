@@ -43,17 +43,7 @@ Form1Controls::Form1Controls(Resolution resolution, const QFont& scoreFont, QWid
 
 void Form1Controls::render(const FormModel& model, const FormChanges& changes) {
     model_ = &model;
-    if (changes.first) {
-        createDesignControls();
-    }
-    for (ScoreLabel label : {ScoreLabel::Losses, ScoreLabel::Wins}) {
-        if (changes.captionChanged(label)) {
-            applyCaption(label);
-        }
-    }
-    for (const ChangedElement& changed : changes.buttons) {
-        applyColorButton(changed);
-    }
+    applyRound(model, changes, *this);
     board_->render(model, changes);
 }
 
@@ -63,12 +53,16 @@ void Form1Controls::unload() {
     board_->unload();
 }
 
-// Made in the design's order. Buttons are made after labels later on, so the one made here
-// is raised to keep every button above every label it overlaps.
-void Form1Controls::createDesignControls() {
-    createColorButton(0);
-    losses_ = createScore(design::kLosses, ScoreLabel::Losses);
-    label2_ = new QLabel(toQString(design::kLabel2Caption), this);
+void Form1Controls::makeScore(ScoreLabel label, const design::TwipsRect& rect,
+                              std::string_view caption) {
+    auto* score = new ScoreDisplay(scoreFont_, this);
+    score->setGeometry(pixels(rect));
+    score->setText(toQString(caption));
+    (label == ScoreLabel::Wins ? wins_ : losses_) = score;
+}
+
+void Form1Controls::makeLabel2(const design::TwipsRect& rect, std::string_view caption) {
+    label2_ = new QLabel(toQString(caption), this);
     label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label2_->setFocusPolicy(Qt::NoFocus);
     // A label takes the platform's label colours, not the form's grey it would inherit.
@@ -79,19 +73,14 @@ void Form1Controls::createDesignControls() {
     }
     label2_->setPalette(colours);
     label2_->setAutoFillBackground(true);
-    label2_->setGeometry(pixels(design::kLabel2));
-    wins_ = createScore(design::kWins, ScoreLabel::Wins);
-    buttons_[0]->raise();
+    label2_->setGeometry(pixels(rect));
 }
 
-ScoreDisplay* Form1Controls::createScore(const design::TwipsRect& twips, ScoreLabel label) {
-    auto* score = new ScoreDisplay(scoreFont_, this);
-    score->setGeometry(pixels(twips));
-    score->setText(toQString(model_->caption(label)));
-    return score;
+void Form1Controls::setCaption(ScoreLabel label, std::string_view caption) {
+    scoreLabel(label)->setText(toQString(caption));
 }
 
-void Form1Controls::createColorButton(int index) {
+void Form1Controls::makeButton(int index) {
     auto* button = new ColorButton(index, this);
     button->setObjectName(QString::fromStdString(describe(ControlArray::Color, index)));
     connect(button, &ColorButton::clicked, this, [this, index] { emit colorClicked(index); });
@@ -103,29 +92,27 @@ void Form1Controls::createColorButton(int index) {
     button->hide();
 }
 
-// A button takes what changed on its element; one made before this round is written over.
-void Form1Controls::applyColorButton(const ChangedElement& changed) {
-    ColorButton* button = colorButton(changed.index);
-    if ((changed.changes & kVanished) != 0) {
+void Form1Controls::placeButton(int index, const design::TwipsRect& rect) {
+    colorButton(index)->setGeometry(pixels(rect));
+}
+
+void Form1Controls::fillButton(int index, ColorValue color, std::string_view name) {
+    ColorButton* button = colorButton(index);
+    button->setFillColor(color);
+    button->setAccessibleName(toQString(name));
+}
+
+void Form1Controls::showButton(int index, bool shown) {
+    colorButton(index)->setVisible(shown);
+}
+
+// A new widget goes on top of its siblings, so only the buttons made before the labels (the
+// first) are under them; raised in index order, the buttons keep theirs.
+void Form1Controls::putLabelsUnderButtons() {
+    for (ColorButton* button : buttons_) {
         if (button != nullptr) {
-            button->hide();
+            button->raise();
         }
-        return;
-    }
-    if (button == nullptr) {
-        createColorButton(changed.index);
-        button = colorButton(changed.index);
-    }
-    const Element& element = model_->element(ControlArray::Color, changed.index);
-    if ((changed.changes & (kAppeared | kRecoloured)) != 0) {
-        button->setFillColor(element.backColor);
-        button->setAccessibleName(QString::fromStdString(model_->accessibleName(changed.index)));
-    }
-    if ((changed.changes & (kAppeared | kMoved)) != 0) {
-        button->setGeometry(pixels(element.rect));
-    }
-    if ((changed.changes & kAppeared) != 0) {
-        button->show();
     }
 }
 
@@ -133,10 +120,6 @@ ColorButton* Form1Controls::colorButton(int index) const {
     return index >= 0 && static_cast<std::size_t>(index) < buttons_.size()
                ? buttons_[static_cast<std::size_t>(index)]
                : nullptr;
-}
-
-void Form1Controls::applyCaption(ScoreLabel label) {
-    scoreLabel(label)->setText(toQString(model_->caption(label)));
 }
 
 void Form1Controls::stepFocus(int fromIndex, int step) {

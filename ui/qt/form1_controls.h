@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "ui/control_sink.h"
 #include "ui/form_changes.h"
 #include "ui/form_model.h"
 #include "ui/qt/board.h"
@@ -22,7 +23,7 @@ class Form1ControlsPeer;
 namespace tinzel::qt {
 
 // Everything that takes input (the colour buttons) or shows text is a widget over the board.
-class Form1Controls : public QWidget {
+class Form1Controls : public QWidget, private ControlSink {
     Q_OBJECT
 
   public:
@@ -54,11 +55,19 @@ class Form1Controls : public QWidget {
     friend class testing::Form1ControlsPeer;
 
     QRect pixels(const design::TwipsRect& twips) const { return toQRect(twips, resolution_); }
-    void createDesignControls();
-    ScoreDisplay* createScore(const design::TwipsRect& twips, ScoreLabel label);
-    void createColorButton(int index);
-    void applyColorButton(const ChangedElement& changed);
-    void applyCaption(ScoreLabel label);
+
+    // The round's steps (ui/control_sink.h), as widgets.
+    void makeScore(ScoreLabel label, const design::TwipsRect& rect,
+                   std::string_view caption) override;
+    void makeLabel2(const design::TwipsRect& rect, std::string_view caption) override;
+    void setCaption(ScoreLabel label, std::string_view caption) override;
+    bool hasButton(int index) const override { return colorButton(index) != nullptr; }
+    void makeButton(int index) override;
+    void placeButton(int index, const design::TwipsRect& rect) override;
+    void fillButton(int index, ColorValue color, std::string_view name) override;
+    void showButton(int index, bool shown) override;
+    void putLabelsUnderButtons() override;
+
     void stepFocus(int fromIndex, int step);
 
     const FormModel* model_ = nullptr;

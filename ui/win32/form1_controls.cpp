@@ -76,26 +76,7 @@ RECT Form1Controls::pixels(const design::TwipsRect& twips) const {
 void Form1Controls::render(const FormModel& model, const FormChanges& changes) {
     model_ = &model;
     rendering_ = true;
-    if (changes.first) {
-        createDesignControls();
-    }
-    for (const ChangedElement& changed : changes.buttons) {
-        applyButton(changed);
-    }
-    for (ScoreLabel label : {ScoreLabel::Losses, ScoreLabel::Wins}) {
-        if (changes.captionChanged(label)) {
-            applyCaption(label);
-        }
-    }
-    // Where a button and a label overlap, the button is drawn over the label: the labels go
-    // under every button, which keep their order for Tab. A new button went under them.
-    if (buttonMade_) {
-        for (HWND label : {label2_, losses_, wins_}) {
-            SetWindowPos(label, HWND_BOTTOM, 0, 0, 0, 0,
-                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | quietly());
-        }
-        buttonMade_ = false;
-    }
+    applyRound(model, changes, *this);
     rendering_ = false;
 }
 
@@ -122,13 +103,15 @@ void Form1Controls::changeDpi(int dpi) {
     }
 }
 
-// The design's controls, in its order, made by the first render and kept to the end.
-void Form1Controls::createDesignControls() {
-    createButton(0);
-    losses_ = createLabel(design::kLosses, model_->caption(ScoreLabel::Losses), SS_OWNERDRAW);
-    label2_ = createLabel(design::kLabel2, design::kLabel2Caption, SS_LEFT);
+void Form1Controls::makeScore(ScoreLabel label, const design::TwipsRect& rect,
+                              std::string_view caption) {
+    (label == ScoreLabel::Wins ? wins_ : losses_) = createLabel(rect, caption, SS_OWNERDRAW);
+    fitScore(label);
+}
+
+void Form1Controls::makeLabel2(const design::TwipsRect& rect, std::string_view caption) {
+    label2_ = createLabel(rect, caption, SS_LEFT);
     SendMessageW(label2_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->label()), FALSE);
-    wins_ = createLabel(design::kWins, model_->caption(ScoreLabel::Wins), SS_OWNERDRAW);
 }
 
 HWND Form1Controls::createLabel(const design::TwipsRect& twips, std::string_view caption,
@@ -145,12 +128,12 @@ HWND Form1Controls::createLabel(const design::TwipsRect& twips, std::string_view
     return label;
 }
 
-void Form1Controls::createButton(int index) {
-    const RECT area = pixels(model_->element(ControlArray::Color, index).rect);
+// Made with no size: its place is the next step.
+void Form1Controls::makeButton(int index) {
     HWND button = CreateWindowExW(
-        0, L"BUTTON", L"", WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | BS_OWNERDRAW, area.left,
-        area.top, area.right - area.left, area.bottom - area.top, frame_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstButtonId + index)), instance_, nullptr);
+        0, L"BUTTON", L"", WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | BS_OWNERDRAW, 0, 0, 0, 0,
+        frame_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstButtonId + index)), instance_,
+        nullptr);
     if (button == nullptr) {
         fail("Cannot create " + describe(ControlArray::Color, index));
     }
@@ -161,7 +144,6 @@ void Form1Controls::createButton(int index) {
         buttons_.resize(static_cast<std::size_t>(index) + 1, nullptr);
     }
     buttons_[static_cast<std::size_t>(index)] = button;
-    buttonMade_ = true;
     // A new child window goes to the bottom of the stacking order, which is the order Tab
     // walks; a button made before one above it in the column is moved to its place.
     for (std::size_t below = static_cast<std::size_t>(index) + 1; below < buttons_.size();
@@ -181,50 +163,42 @@ void Form1Controls::createButton(int index) {
     }
 }
 
-// Button `index` takes what changed on its element: one made in an earlier round is written
-// over, and one that vanished is hidden.
-void Form1Controls::applyButton(const ChangedElement& changed) {
-    HWND button = colorButton(changed.index);
-    if ((changed.changes & kVanished) != 0) {
-        if (button != nullptr) {
-            showButton(button, false);
-        }
-        return;
-    }
-    if (button == nullptr) {
-        createButton(changed.index);
-        button = colorButton(changed.index);
-    }
-    const Element& element = model_->element(ControlArray::Color, changed.index);
-    if ((changed.changes & (kAppeared | kMoved)) != 0) {
-        place(button, element.rect);
-    }
-    if ((changed.changes & kAppeared) != 0) {
-        showButton(button, true);
-    }
-    if ((changed.changes & (kAppeared | kRecoloured)) != 0) {
-        nameButton(changed.index);
-    }
-    InvalidateRect(button, nullptr, FALSE);
+// A button moved or shown while nothing is drawn is marked to be drawn where it is now.
+void Form1Controls::placeButton(int index, const design::TwipsRect& rect) {
+    place(colorButton(index), rect);
+    InvalidateRect(colorButton(index), nullptr, FALSE);
 }
 
-void Form1Controls::showButton(HWND button, bool visible) const {
-    const bool shown = (GetWindowLongW(button, GWL_STYLE) & WS_VISIBLE) != 0;
-    if (shown != visible) {
+void Form1Controls::showButton(int index, bool shown) {
+    HWND button = colorButton(index);
+    if (((GetWindowLongW(button, GWL_STYLE) & WS_VISIBLE) != 0) != shown) {
         SetWindowPos(button, nullptr, 0, 0, 0, 0,
-                     (visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW) | SWP_NOMOVE | SWP_NOSIZE |
+                     (shown ? SWP_SHOWWINDOW : SWP_HIDEWINDOW) | SWP_NOMOVE | SWP_NOSIZE |
                          SWP_NOZORDER | SWP_NOACTIVATE | quietly());
     }
+    if (shown) {
+        InvalidateRect(button, nullptr, FALSE);
+    }
 }
 
-// An owner-drawn button never shows its text, so the text is free to be what assistive
-// tools read out: the name of the button's colour.
-void Form1Controls::nameButton(int index) {
-    setTextQuietly(colorButton(index), widen(model_->accessibleName(index)));
+// A new child window goes under its siblings, the labels too: they go back under every
+// button, which keep their order for Tab.
+void Form1Controls::putLabelsUnderButtons() {
+    for (HWND label : {label2_, losses_, wins_}) {
+        SetWindowPos(label, HWND_BOTTOM, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | quietly());
+    }
 }
 
-void Form1Controls::applyCaption(ScoreLabel label) {
-    setTextQuietly(scoreLabel(label), widen(model_->caption(label)));
+// The button paints its colour from the model as it draws. An owner-drawn button never
+// shows its text, so the text is free to be what assistive tools read out: its name.
+void Form1Controls::fillButton(int index, ColorValue /*color*/, std::string_view name) {
+    setTextQuietly(colorButton(index), widen(name));
+    InvalidateRect(colorButton(index), nullptr, FALSE);
+}
+
+void Form1Controls::setCaption(ScoreLabel label, std::string_view caption) {
+    setTextQuietly(scoreLabel(label), widen(caption));
     fitScore(label);
 }
 

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/control_sink.h"
 #include "ui/form_changes.h"
 #include "ui/form_model.h"
 #include "ui/win32/brushes.h"
@@ -25,7 +26,7 @@ class Win32WindowPeer;
 
 namespace tinzel::win32 {
 
-class Form1Controls {
+class Form1Controls : private ControlSink {
   public:
     // Colour button k has this control id plus k.
     static constexpr int kFirstButtonId = 1000;
@@ -68,13 +69,19 @@ class Form1Controls {
     }
     HFONT scoreFont(ScoreLabel label) { return fonts_->score(scorePoints(label)); }
     double scoreAdvance(ScoreLabel label) const { return fonts_->scoreAdvance(scorePoints(label)); }
-    void createDesignControls();
+    // The round's steps (ui/control_sink.h), as child windows.
+    void makeScore(ScoreLabel label, const design::TwipsRect& rect,
+                   std::string_view caption) override;
+    void makeLabel2(const design::TwipsRect& rect, std::string_view caption) override;
+    void setCaption(ScoreLabel label, std::string_view caption) override;
+    bool hasButton(int index) const override { return colorButton(index) != nullptr; }
+    void makeButton(int index) override;
+    void placeButton(int index, const design::TwipsRect& rect) override;
+    void fillButton(int index, ColorValue color, std::string_view name) override;
+    void showButton(int index, bool shown) override;
+    void putLabelsUnderButtons() override;
+
     HWND createLabel(const design::TwipsRect& twips, std::string_view caption, DWORD style);
-    void createButton(int index);
-    void applyButton(const ChangedElement& changed);
-    void showButton(HWND button, bool visible) const;
-    void nameButton(int index);
-    void applyCaption(ScoreLabel label);
     void fitScore(ScoreLabel label);
     void place(HWND control, const design::TwipsRect& twips) const;
     UINT quietly() const;
@@ -95,8 +102,6 @@ class Form1Controls {
     double lossesPoints_ = 0;
     // Within a render, while its changes are applied with nothing drawn.
     bool rendering_ = false;
-    // A button was made since the labels were last put under the buttons.
-    bool buttonMade_ = false;
     // The button that has news on it, and the news.
     HWND described_ = nullptr;
     std::wstring news_;
