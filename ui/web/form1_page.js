@@ -52,21 +52,22 @@ mergeInto(LibraryManager.library, {
     // lays out nothing that has not moved.
     written: null,
     write: (element, what, value, apply) => {
-      const last = Form1Page.written.get(element);
+      const written = Form1Page.written;
+      const last = written.get(element) || written.set(element, {}).get(element);
       if (last[what] !== value) {
         last[what] = value;
         apply(value);
       }
     },
+    // Edge by edge, so that what else is written in the inline style (a fill) stays.
     place: (element, [left, top, right, bottom]) => {
-      const page = Form1Page;
-      const where = `left:${left}px;top:${top}px;width:${right - left}px;height:${bottom - top}px`;
-      const last = page.written.get(element);
-      if (!last || last.where !== where) {
-        // A new place replaces the whole inline style, and whatever else was written in it.
-        page.written.set(element, { where });
-        element.style.cssText = where;
-      }
+      Form1Page.write(element, 'where', `${left},${top},${right},${bottom}`, () => {
+        const style = element.style;
+        style.left = `${left}px`;
+        style.top = `${top}px`;
+        style.width = `${right - left}px`;
+        style.height = `${bottom - top}px`;
+      });
     },
 
     name: (element, text) => {
@@ -213,33 +214,37 @@ mergeInto(LibraryManager.library, {
       return square;
     },
 
-    // The same for a colour button.
-    renderButton: ([index, changes, left, top, right, bottom, , , color, ringColor]) => {
+    // enum PageButtonStep: what a render does to a colour button, as the C++ side decided.
+    Step: Object.freeze({ Make: 1, Place: 2, Fill: 4, Show: 8, Hide: 16 }),
+
+    // A struct PageElement's fields for a colour button: its steps, and `name` with a fill.
+    renderButton: ([index, steps, left, top, right, bottom, , , color, ringColor], name) => {
       const page = Form1Page;
-      const { Appeared, Vanished, Moved } = page.Change;
-      let button = page.buttons[index];
-      if (changes & Vanished) {
-        return button || null;
+      const { Make, Place, Fill, Show, Hide } = page.Step;
+      if (steps & Make) {
+        const made = (page.buttons[index] = document.createElement('button'));
+        made.type = 'button';
+        made.className = 'color';
+        made.dataset.index = index;
+        made.hidden = true;
+        page.panel.appendChild(made);
       }
-      if (!button) {
-        button = page.buttons[index] = document.createElement('button');
-        button.type = 'button';
-        button.className = 'color';
-        button.dataset.index = index;
-        page.panel.appendChild(button);
-      }
-      if (changes & (Appeared | Moved)) {
+      const button = page.buttons[index];
+      if (steps & Place) {
         page.place(button, [left, top, right, bottom]);
       }
-      // Written whatever changed: a new place rewrites the whole inline style, its colours with
-      // it, and writing an unchanged colour again costs nothing.
-      page.write(button, 'fill', page.hex(color), (fill) => {
-        button.style.backgroundColor = fill;
-      });
-      page.write(button, 'ring', page.hex(ringColor), (ring) => {
-        button.style.setProperty('--ring', ring);
-      });
-      return button;
+      if (steps & Fill) {
+        page.write(button, 'fill', page.hex(color), (fill) => {
+          button.style.backgroundColor = fill;
+        });
+        page.write(button, 'ring', page.hex(ringColor), (ring) => {
+          button.style.setProperty('--ring', ring);
+        });
+        page.name(button, name);
+      }
+      if (steps & (Show | Hide)) {
+        button.hidden = !(steps & Show);
+      }
     },
 
     buttonIndex: (element) => {
@@ -498,17 +503,20 @@ mergeInto(LibraryManager.library, {
     const { Appeared, Vanished, Recoloured } = page.Change;
     // struct PageElement: ten 32-bit fields.
     const element = (array, at) => page.fields(array + at * 40, 10);
-    for (let k = 0; k < squareCount + buttonCount; ++k) {
-      const isSquare = k < squareCount;
-      const fields = isSquare ? element(squares, k) : element(buttons, k - squareCount);
-      const drawn = isSquare ? page.renderSquare(fields) : page.renderButton(fields);
+    for (let k = 0; k < squareCount; ++k) {
+      const fields = element(squares, k);
+      const square = page.renderSquare(fields);
       const changes = fields[1];
       if (changes & (Appeared | Recoloured)) {
-        page.name(drawn, newNames[named++]);
+        page.name(square, newNames[named++]);
       }
-      if (drawn && changes & (Appeared | Vanished)) {
-        drawn.hidden = !(changes & Appeared);
+      if (square && changes & (Appeared | Vanished)) {
+        square.hidden = !(changes & Appeared);
       }
+    }
+    for (let k = 0; k < buttonCount; ++k) {
+      const fields = element(buttons, k);
+      page.renderButton(fields, fields[1] & page.Step.Fill ? newNames[named++] : null);
     }
   },
 

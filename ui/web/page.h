@@ -27,10 +27,20 @@ struct PageRect {
     int bottom;
 };
 
-// One square's or colour button's changes in a round, as ElementChange bits (ui/form_changes.h),
-// with what they need: its rectangle when it appeared or moved, and its colour (a button's
-// focus ring colour too) when it appeared or changed colour. A square sits at `row` and
-// `column` of the board (from 1), which place it among the cells.
+// What a render does to a colour button, as bits: the steps of ui/control_sink.h.
+enum PageButtonStep : unsigned {
+    kPageMake = 1U << 0,
+    kPagePlace = 1U << 1,
+    kPageFill = 1U << 2,
+    kPageShow = 1U << 3,
+    kPageHide = 1U << 4,
+};
+
+// One square's changes in a round, as ElementChange bits (ui/form_changes.h), or one colour
+// button's steps, as PageButtonStep bits; with what they need: the rectangle when it appeared,
+// moved or is placed, and the colour (a button's focus ring colour too) when it appeared,
+// changed colour or is filled. A square sits at `row` and `column` of the board (from 1),
+// which place it among the cells.
 struct PageElement {
     int index;
     unsigned changes;
@@ -41,8 +51,9 @@ struct PageElement {
     int ringColor;
 };
 
-// A round's changed squares and buttons, each in index order, and the names of those that
-// appeared or changed colour, in the same order (squares, then buttons), one a line.
+// A round's changed squares and buttons, each in index order, and the names of the squares
+// that appeared or changed colour and of the buttons filled, in the same order (squares,
+// then buttons), one a line.
 struct PageRound {
     int squareCount;
     const PageElement* squares;

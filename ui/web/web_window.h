@@ -5,6 +5,7 @@
 #include "ui/form_runtime.h"
 #include "ui/form_view.h"
 #include "ui/fresh_presses.h"
+#include "ui/web/page_controls.h"
 
 namespace tinzel::web {
 
@@ -31,11 +32,10 @@ class WebWindow final : public FormView {
     bool keyActs(bool onMessage, bool down, int key, bool autoRepeat);
 
   private:
-    void createDesignControls() const;
-
     FreshPresses buttonKeys_;
     FreshPresses messageKeys_;
     const FormModel* model_ = nullptr;
+    PageControls controls_;
 };
 
 }  // namespace tinzel::web
