@@ -431,11 +431,13 @@ TEST(Win32Window, AnAnswerDescribesTheFocusedButtonWithTheRoundsNewsUntilTheFocu
     HWND focused = GetFocus();
     ASSERT_EQ(focused, peer.colorButton(0));
     EXPECT_EQ(descriptionOf(focused), L"");
-    running.click(running.tenColor() == 0 ? 1 : 0);
-    pumpPending(&running.window);
+    // Answered with the keyboard, which leaves the focus where it is (a click would move it).
+    const bool wins = running.tenColor() == 0;
+    pressKey(running.window, VK_RETURN);
+    ASSERT_EQ(running.roundsPlayed(), 1);
     EXPECT_EQ(GetFocus(), focused);
     EXPECT_EQ(describedButtons, std::vector<HWND>{focused});
-    EXPECT_EQ(descriptionOf(focused), L"LOST: 1. New board.");
+    EXPECT_EQ(descriptionOf(focused), wins ? L"WINS: 1. New board." : L"LOST: 1. New board.");
     EXPECT_EQ(textOf(focused), L"Black");
     pressKey(running.window, VK_DOWN);
     EXPECT_EQ(GetFocus(), peer.colorButton(1));
