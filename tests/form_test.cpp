@@ -12,6 +12,7 @@
 
 #include "game/game_error.h"
 #include "game/palette.h"
+#include "ui/button_keys.h"
 #include "ui/form_runtime.h"
 #include "ui/fresh_presses.h"
 #include "ui/round_news.h"
@@ -307,6 +308,24 @@ TEST(FreshPresses, AHeldKeyActsOnceAndARestartDisownsTheKeysAlreadyDown) {
     EXPECT_TRUE(presses.down('\r', false));
     EXPECT_TRUE(presses.up('\r'));
     EXPECT_FALSE(presses.up('\r'));
+}
+
+// Holding Up or Down walks the column; holding Enter answers once, and Space and Tab are the
+// toolkit's own.
+TEST(ButtonKeys, ArrowsStepEveryPressAndRepeatWhileEnterAnswersOnceAPress) {
+    ButtonKeys keys;
+    EXPECT_EQ(keys.pressed(ButtonKey::Down, false), ButtonKeyAction::StepDown);
+    EXPECT_EQ(keys.pressed(ButtonKey::Down, true), ButtonKeyAction::StepDown);
+    EXPECT_EQ(focusStep(keys.pressed(ButtonKey::Up, true)), -1);
+    EXPECT_EQ(keys.pressed(ButtonKey::Other, false), ButtonKeyAction::PassOn);
+    EXPECT_EQ(focusStep(ButtonKeyAction::Answer), 0);
+
+    EXPECT_EQ(keys.pressed(ButtonKey::Enter, false), ButtonKeyAction::Answer);
+    EXPECT_EQ(keys.pressed(ButtonKey::Enter, true), ButtonKeyAction::Nothing);
+    keys.released(ButtonKey::Down);
+    EXPECT_EQ(keys.pressed(ButtonKey::Enter, true), ButtonKeyAction::Nothing);
+    keys.released(ButtonKey::Enter);
+    EXPECT_EQ(keys.pressed(ButtonKey::Enter, false), ButtonKeyAction::Answer);
 }
 
 // Each edge is rounded to the nearest pixel on its own (a half away from nought): rounded,

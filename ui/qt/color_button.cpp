@@ -38,6 +38,20 @@ void fill(QPainter& painter, const std::vector<PixelRect>& shape, const QColor& 
     painter.drawRects(parts.constData(), static_cast<int>(parts.size()));
 }
 
+ButtonKey buttonKey(int key) {
+    switch (key) {
+        case Qt::Key_Up:
+            return ButtonKey::Up;
+        case Qt::Key_Down:
+            return ButtonKey::Down;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return ButtonKey::Enter;
+        default:
+            return ButtonKey::Other;
+    }
+}
+
 }  // namespace
 
 void ColorButton::paintEvent(QPaintEvent*) {
@@ -56,27 +70,25 @@ void ColorButton::paintEvent(QPaintEvent*) {
 }
 
 void ColorButton::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (presses_.down(event->key(), event->isAutoRepeat())) {
-                click();
-            }
+    const ButtonKeyAction action = keys_.pressed(buttonKey(event->key()), event->isAutoRepeat());
+    switch (action) {
+        case ButtonKeyAction::Answer:
+            click();
             return;
-        case Qt::Key_Up:
-            emit focusStepRequested(index_, -1);
+        case ButtonKeyAction::StepUp:
+        case ButtonKeyAction::StepDown:
+            emit focusStepRequested(index_, focusStep(action));
             return;
-        case Qt::Key_Down:
-            emit focusStepRequested(index_, +1);
+        case ButtonKeyAction::Nothing:
             return;
-        default:
+        case ButtonKeyAction::PassOn:
             QAbstractButton::keyPressEvent(event);
     }
 }
 
 void ColorButton::keyReleaseEvent(QKeyEvent* event) {
     if (!event->isAutoRepeat()) {
-        presses_.up(event->key());
+        keys_.released(buttonKey(event->key()));
     }
     QAbstractButton::keyReleaseEvent(event);
 }

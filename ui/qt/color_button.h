@@ -4,12 +4,12 @@
 #include <QAbstractButton>
 
 #include "game/color_value.h"
-#include "ui/fresh_presses.h"
+#include "ui/button_keys.h"
 
 namespace tinzel::qt {
 
-// Activated by a mouse click, Space, Return or Enter; Up and Down ask for the focus to move
-// to the neighbouring button of the column.
+// Activated by a mouse click or Space, and by the keys of ui/button_keys.h: Return or Enter
+// answer, and Up and Down ask for the focus to move to the neighbouring button of the column.
 class ColorButton : public QAbstractButton {
     Q_OBJECT
 
@@ -32,7 +32,7 @@ class ColorButton : public QAbstractButton {
   private:
     int index_;
     ColorValue fill_ = 0;
-    FreshPresses presses_;
+    ButtonKeys keys_;
 };
 
 }  // namespace tinzel::qt

@@ -314,15 +314,23 @@ mergeInto(LibraryManager.library, {
       }
     },
 
-    // Whether a key may act, by the game's rule: once a press, and on the message only if it
-    // went down while the message was shown. A page whose program never loaded has only the
+    // Whether a key may act on the message, by the game's rule: only if it went down while the
+    // message was shown, once a press. A page whose program never loaded has only the
     // browser's own repeat to go by.
-    keyActs: (onMessage, down, event) => {
-      const decide = Module['_tinzel_key_acts'];
+    messageKeyActs: (down, event) => {
+      const decide = Module['_tinzel_message_key_acts'];
       if (!decide) {
         return !event.repeat;
       }
-      return decide(onMessage ? 1 : 0, down ? 1 : 0, event.keyCode, event.repeat ? 1 : 0) !== 0;
+      return decide(down ? 1 : 0, event.keyCode, event.repeat ? 1 : 0) !== 0;
+    },
+
+    // A key on colour button `index`, numbered as enum ButtonKey (-1 for any other), and
+    // whether the C++ side holds back the browser's own handling of it.
+    buttonKeys: Object.freeze(['ArrowUp', 'ArrowDown', 'Enter']),
+    buttonKeyHeld: (index, down, event) => {
+      const key = Form1Page.buttonKeys.indexOf(event.key);
+      return Module['_tinzel_button_key'](index, down ? 1 : 0, key, event.repeat ? 1 : 0) !== 0;
     },
 
     // A screen narrower than the designed window, or played by touch, takes the narrow
@@ -380,20 +388,14 @@ mergeInto(LibraryManager.library, {
           Module['_tinzel_click'](index);
         }
       });
-      panel.addEventListener('keydown', (event) => {
+      const buttonKey = (down) => (event) => {
         const index = page.buttonIndex(event.target);
-        if (index < 0 || page.ended) {
-          return;
-        }
-        if (event.key === 'ArrowUp' || event.key === 'ArrowDown') {
-          event.preventDefault();
-          Module['_tinzel_step_focus'](index, event.key === 'ArrowUp' ? -1 : 1);
-        } else if (event.key === 'Enter' && !page.keyActs(false, true, event)) {
-          // One answer a press, as with Space: a held Enter does not answer round after round.
+        if (index >= 0 && !page.ended && page.buttonKeyHeld(index, down, event)) {
           event.preventDefault();
         }
-      });
-      panel.addEventListener('keyup', (event) => page.keyActs(false, false, event));
+      };
+      panel.addEventListener('keydown', buttonKey(true));
+      panel.addEventListener('keyup', buttonKey(false));
       document.getElementById('close-box').addEventListener('click', () => {
         if (!page.ended) {
           Module['_tinzel_close']();
@@ -401,12 +403,12 @@ mergeInto(LibraryManager.library, {
       });
 
       dialog.addEventListener('keydown', (event) => {
-        if (!page.keyActs(true, true, event)) {
+        if (!page.messageKeyActs(true, event)) {
           event.preventDefault();
         }
       });
       dialog.addEventListener('keyup', (event) => {
-        if (!page.keyActs(true, false, event)) {
+        if (!page.messageKeyActs(false, event)) {
           event.preventDefault();
         }
       });

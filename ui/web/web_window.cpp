@@ -94,15 +94,30 @@ void WebWindow::announce(std::string_view news) {
     tinzel_page_announce(std::string(news).c_str());
 }
 
-void WebWindow::stepFocus(int index, int step) {
-    if (model_ != nullptr && model_->exists(ControlArray::Color, index)) {
-        focusButton(model_->neighbourButton(index, step));
+bool WebWindow::buttonKey(int index, ButtonKey key, bool down, bool autoRepeat) {
+    if (!down) {
+        buttonKeys_.released(key);
+        return false;
     }
+    const ButtonKeyAction action = buttonKeys_.pressed(key, autoRepeat);
+    switch (action) {
+        case ButtonKeyAction::StepUp:
+        case ButtonKeyAction::StepDown:
+            if (model_ != nullptr && model_->exists(ControlArray::Color, index)) {
+                focusButton(model_->neighbourButton(index, focusStep(action)));
+            }
+            return true;
+        case ButtonKeyAction::Nothing:
+            return true;
+        case ButtonKeyAction::Answer:
+        case ButtonKeyAction::PassOn:
+            break;
+    }
+    return false;
 }
 
-bool WebWindow::keyActs(bool onMessage, bool down, int key, bool autoRepeat) {
-    FreshPresses& presses = onMessage ? messageKeys_ : buttonKeys_;
-    return down ? presses.down(key, autoRepeat) : presses.up(key);
+bool WebWindow::messageKeyActs(bool down, int key, bool autoRepeat) {
+    return down ? messageKeys_.down(key, autoRepeat) : messageKeys_.up(key);
 }
 
 void WebWindow::showMessage(std::string_view text, bool isError) {

@@ -2,6 +2,7 @@
 // script (form1_page.js), so that assistive technology reads the board and the buttons.
 #pragma once
 
+#include "ui/button_keys.h"
 #include "ui/form_runtime.h"
 #include "ui/form_view.h"
 #include "ui/fresh_presses.h"
@@ -25,14 +26,15 @@ class WebWindow final : public FormView {
     void showMessage(std::string_view text, bool isError) override;
     void finished(int exitStatus) override;
 
-    // Up (-1) or Down (+1) pressed on colour button `index`.
-    void stepFocus(int index, int step);
+    // A key went down or up on colour button `index` (ui/button_keys.h). Whether the page
+    // holds back the browser's own handling of it: Enter answers by the browser's own click.
+    bool buttonKey(int index, ButtonKey key, bool down, bool autoRepeat);
 
-    // Whether a key going down or up may act, on a colour button or on the open message.
-    bool keyActs(bool onMessage, bool down, int key, bool autoRepeat);
+    // Whether a key going down or up may act on the open message.
+    bool messageKeyActs(bool down, int key, bool autoRepeat);
 
   private:
-    FreshPresses buttonKeys_;
+    ButtonKeys buttonKeys_;
     FreshPresses messageKeys_;
     const FormModel* model_ = nullptr;
     PageControls controls_;

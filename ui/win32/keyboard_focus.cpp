@@ -2,24 +2,46 @@
 
 namespace tinzel::win32 {
 
+namespace {
+
+ButtonKey buttonKey(WPARAM key) {
+    switch (key) {
+        case VK_UP:
+            return ButtonKey::Up;
+        case VK_DOWN:
+            return ButtonKey::Down;
+        case VK_RETURN:
+            return ButtonKey::Enter;
+        default:
+            return ButtonKey::Other;
+    }
+}
+
+}  // namespace
+
 bool KeyboardFocus::translate(MSG& message, const FormModel* model) {
     const int index = message.message == WM_KEYDOWN && model != nullptr
                           ? controls_.buttonIndexOf(message.hwnd)
                           : -1;
-    if (index >= 0 && (message.wParam == VK_UP || message.wParam == VK_DOWN)) {
-        focus(model->neighbourButton(index, message.wParam == VK_UP ? -1 : +1));
-        return true;
-    }
-    if (index >= 0 && message.wParam == VK_RETURN) {
-        // Enter answers with the focused button, as Space does; a held key answers once.
+    if (index >= 0) {
         const bool repeated = (message.lParam & (1 << 30)) != 0;
-        if (buttonKeys_.down(VK_RETURN, repeated)) {
-            SendMessageW(message.hwnd, BM_CLICK, 0, 0);
+        const ButtonKeyAction action = buttonKeys_.pressed(buttonKey(message.wParam), repeated);
+        switch (action) {
+            case ButtonKeyAction::StepUp:
+            case ButtonKeyAction::StepDown:
+                focus(model->neighbourButton(index, focusStep(action)));
+                return true;
+            case ButtonKeyAction::Answer:
+                SendMessageW(message.hwnd, BM_CLICK, 0, 0);
+                return true;
+            case ButtonKeyAction::Nothing:
+                return true;
+            case ButtonKeyAction::PassOn:
+                break;
         }
-        return true;
     }
-    if (message.message == WM_KEYUP && message.wParam == VK_RETURN) {
-        buttonKeys_.up(VK_RETURN);
+    if (message.message == WM_KEYUP) {
+        buttonKeys_.released(buttonKey(message.wParam));
     }
     return IsDialogMessageW(frame_, &message) != FALSE;
 }

@@ -1,5 +1,5 @@
-// The window's keyboard and focus: Tab and Shift+Tab move along the colour buttons, Up and
-// Down step along the column, Space and Enter answer, one answer a press; and the button the
+// The window's keyboard and focus: Tab and Shift+Tab move along the colour buttons, the keys
+// of ui/button_keys.h step along the column and answer, Space answers too; and the button the
 // player was on when another program took the focus gets it back when the window does.
 #pragma once
 
@@ -8,8 +8,8 @@
 #endif
 #include <windows.h>
 
+#include "ui/button_keys.h"
 #include "ui/form_model.h"
-#include "ui/fresh_presses.h"
 #include "ui/win32/form1_controls.h"
 
 namespace tinzel::win32 {
@@ -33,8 +33,7 @@ class KeyboardFocus {
   private:
     HWND frame_;
     const Form1Controls& controls_;
-    // Enter on the colour buttons: one answer a press.
-    FreshPresses buttonKeys_;
+    ButtonKeys buttonKeys_;
     // The button the player was on when the window lost the focus to another program.
     int focusOnReturn_ = 0;
 };
