@@ -358,5 +358,14 @@ TEST(ScoreFit, KeepsTheDesignSizeShrinksByHalfPointsToFitAndStopsAtTheSmallest) 
               design::kSmallestScoreFontPoints);
 }
 
+// A label fits its caption inside its frame, with the caption's indent: 13 characters and
+// half an advance take 102.6 pixels at 9.5 points, and 108 at 10.
+TEST(ScoreFit, ALabelFitsItsIndentedCaptionInsideItsFrame) {
+    const auto advanceAt = [](double points) { return 0.6 * points * 96.0 / 72.0; };
+    EXPECT_EQ(fitScoreLabel(104.7, "LOST: 1234567", advanceAt), 9.5);
+    EXPECT_EQ(fitScoreLabel(104.5, "LOST: 1234567", advanceAt), 9.0) << "102.5 inside the frame";
+    EXPECT_EQ(fitScoreLabel(107, "LOST: 1234567", advanceAt), 9.5) << "the indent counts";
+}
+
 }  // namespace
 }  // namespace tinzel

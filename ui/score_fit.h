@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "ui/form_design.h"
+#include "ui/form_look.h"
 
 namespace tinzel {
 
@@ -18,6 +19,17 @@ double fitScoreFont(double innerWidth, std::string_view text, const TextWidth& w
         points -= 0.5;
     }
     return points;
+}
+
+// The score font's size for `caption` in a score label `labelWidth` pixels wide, inside its
+// frame (ui/form_look.h): `advanceAt(points)` is the score face's digit advance at `points`,
+// in the same pixels, and the caption is set in by its indent.
+template <typename Advance>
+double fitScoreLabel(double labelWidth, std::string_view caption, const Advance& advanceAt) {
+    const auto width = [&](std::string_view text, double points) {
+        return look::scoreWidth(text.size(), advanceAt(points));
+    };
+    return fitScoreFont(labelWidth - 2 * look::kScoreFrameWidth, caption, width);
 }
 
 }  // namespace tinzel

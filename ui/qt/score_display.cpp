@@ -45,12 +45,11 @@ double ScoreDisplay::advance(const QFont& font) {
 
 void ScoreDisplay::fit() {
     QFont font = designFont_;
-    const auto measure = [&](std::string_view text, double points) {
+    const auto advanceAt = [&](double points) {
         font.setPointSizeF(points);
-        return look::scoreWidth(text.size(), advance(font));
+        return advance(font);
     };
-    const int room = width() - 2 * look::kScoreFrameWidth;
-    font.setPointSizeF(fitScoreFont(room, text_.toStdString(), measure));
+    font.setPointSizeF(fitScoreLabel(width(), text_.toStdString(), advanceAt));
     if (this->font() != font) {
         setFont(font);
     }

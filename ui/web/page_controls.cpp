@@ -17,11 +17,10 @@ namespace {
 double scoreFontSize(const design::TwipsRect& twips, const std::string& caption) {
     const PixelRect rect = cssPixels(twips);
     const auto cssPixelsAt = [](double points) { return points * kCssPixelsPerInch / 72.0; };
-    // The label sets its text in by half a digit (padding-left: 0.5ch).
-    const auto width = [&](std::string_view text, double points) {
-        return (static_cast<double>(text.size()) + 0.5) * kScoreAdvance * cssPixelsAt(points);
-    };
-    return cssPixelsAt(fitScoreFont(rect.right - rect.left - 2, caption, width));
+    // The style sheet sets the indent as padding-left: 0.5ch.
+    static_assert(look::kScoreIndentInAdvances == 0.5);
+    const auto advanceAt = [&](double points) { return kScoreAdvance * cssPixelsAt(points); };
+    return cssPixelsAt(fitScoreLabel(rect.right - rect.left, caption, advanceAt));
 }
 
 PageLabel pageLabel(ScoreLabel label) {

@@ -207,12 +207,9 @@ void Form1Controls::fitScore(ScoreLabel label) {
     HWND control = scoreLabel(label);
     RECT inside;
     GetClientRect(control, &inside);
-    const auto width = [&](std::string_view text, double points) {
-        return look::scoreWidth(text.size(), fonts_->scoreAdvance(points));
-    };
-    const int room = inside.right - 2 * look::kScoreFrameWidth;
+    const auto advanceAt = [&](double points) { return fonts_->scoreAdvance(points); };
     (label == ScoreLabel::Wins ? winsPoints_ : lossesPoints_) =
-        fitScoreFont(room, model_->caption(label), width);
+        fitScoreLabel(inside.right, model_->caption(label), advanceAt);
     InvalidateRect(control, nullptr, FALSE);
 }
 
