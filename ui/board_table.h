@@ -5,12 +5,16 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/form_changes.h"
 #include "ui/form_model.h"
 
 namespace tinzel {
+
+// What the table is called.
+inline constexpr std::string_view kBoardName = "Board";
 
 // A cell of the table, counted from 0.
 struct TableCell {

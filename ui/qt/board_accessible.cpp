@@ -2,13 +2,11 @@
 
 #include <QWindow>
 
+#include "ui/qt/conversions.h"
+
 namespace tinzel::qt {
 
 namespace {
-
-QString toQString(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // One square of the board as a table cell. It holds no state of the square's own: its name
 // and place are read from the board whenever asked, so it is never out of date, and it says
@@ -97,7 +95,7 @@ Board* BoardAccessible::board() const {
 }
 
 QString BoardAccessible::text(QAccessible::Text t) const {
-    return t == QAccessible::Name ? QStringLiteral("Board") : QString();
+    return t == QAccessible::Name ? toQString(kBoardName) : QString();
 }
 
 // Around the shown cells, in screen pixels.

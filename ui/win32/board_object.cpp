@@ -34,7 +34,8 @@ class BoardObject final : public AccessibleObject {
             return valid;
         }
         const LONG id = childOf(child);
-        return text(id == CHILDID_SELF ? L"Board" : widen(table().name(cellOf(id))), name);
+        return text(widen(id == CHILDID_SELF ? std::string(kBoardName) : table().name(cellOf(id))),
+                    name);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
         *description = nullptr;
