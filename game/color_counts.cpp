@@ -1,3 +1,4 @@
+// The tally of each colour's squares as a round is dealt, and its checked subscripts.
 #include "game/color_counts.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// The decimal texts of numbers, with the sign position a score keeps.
 #include "game/number_functions.h"
 
 #include <charconv>

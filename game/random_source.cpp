@@ -1,3 +1,4 @@
+// The game's random generator: its seeding from the clock, and its draws.
 #include "game/random_source.h"
 
 namespace tinzel {

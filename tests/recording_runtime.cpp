@@ -1,3 +1,4 @@
+// The recording stand-in for the window: each runtime call the game makes, written down.
 #include "tests/recording_runtime.h"
 
 #include <stdexcept>

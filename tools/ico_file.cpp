@@ -1,3 +1,4 @@
+// Packing palette images into a Windows icon file, byte by byte.
 #include "tools/ico_file.h"
 
 #include <stdexcept>

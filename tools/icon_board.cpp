@@ -1,3 +1,4 @@
+// Reading the icon's tile board from its text, and drawing it at a size.
 #include "tools/icon_board.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Setting the shown squares out as the board's table, and naming its cells.
 #include "ui/board_table.h"
 
 #include <algorithm>

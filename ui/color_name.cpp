@@ -1,3 +1,4 @@
+// The palette's colour names, by the colour's value.
 #include "ui/color_name.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Comparing the model a window drew with the model now, element by element.
 #include "ui/form_changes.h"
 
 #include <algorithm>

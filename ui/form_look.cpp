@@ -1,3 +1,4 @@
+// The shapes of the one look: the buttons' edges and focus ring, the score's places.
 #include "ui/form_look.h"
 
 #include <algorithm>

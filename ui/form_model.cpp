@@ -1,3 +1,4 @@
+// The form model's window operations, and the errors they report.
 #include "ui/form_model.h"
 
 #include "game/counts.h"

@@ -1,3 +1,4 @@
+// The runtime services over the form model: loads, renders, focus, messages, the end.
 #include "ui/form_runtime.h"
 
 #include <chrono>

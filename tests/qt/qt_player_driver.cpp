@@ -1,3 +1,4 @@
+// The scenarios' verbs on the offscreen Qt window, read back from its pixels and its tree.
 #include "tests/qt/qt_player_driver.h"
 
 #include <private/qguiapplication_p.h>

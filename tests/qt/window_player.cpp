@@ -1,3 +1,4 @@
+// A player of the real Qt window, answering through the event loop as a click would.
 #include "tests/qt/window_player.h"
 
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+// Reading the scenario file and playing each scenario through a window's driver.
 #include "tests/scenarios/scenario_runner.h"
 
 #include <algorithm>

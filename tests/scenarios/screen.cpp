@@ -1,3 +1,4 @@
+// Judging a window's pixels: where the board, the buttons and the scores are, and what they show.
 #include "tests/scenarios/screen.h"
 
 #include <algorithm>

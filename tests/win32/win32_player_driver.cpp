@@ -1,3 +1,4 @@
+// The scenarios' verbs on the Windows window under Wine, by input, pixels and MSAA.
 #include "tests/win32/win32_player_driver.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The window's panel as Qt's accessibility layer gives it, and the factory for every part.
 #include "ui/qt/accessibility.h"
 
 #include <QAccessibleWidget>

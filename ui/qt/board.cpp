@@ -1,3 +1,4 @@
+// Painting the board's squares in batches, and marking what a render changed.
 #include "ui/qt/board.h"
 
 #include <QMetaMethod>

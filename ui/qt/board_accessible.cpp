@@ -1,3 +1,4 @@
+// The board's table and its cells as Qt accessibility interfaces.
 #include "ui/qt/board_accessible.h"
 
 #include <QWindow>

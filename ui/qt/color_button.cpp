@@ -1,3 +1,4 @@
+// Painting a colour button in the one look, and its keys.
 #include "ui/qt/color_button.h"
 
 #include <QKeyEvent>

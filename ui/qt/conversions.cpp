@@ -1,3 +1,4 @@
+// The game's texts and colours as Qt's.
 #include "ui/qt/conversions.h"
 
 namespace tinzel::qt {

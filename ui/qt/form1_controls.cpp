@@ -1,3 +1,4 @@
+// The window's widgets, made and set as a round's steps say.
 #include "ui/qt/form1_controls.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// The form view on Qt: showing, focusing, announcing, messages and the end.
 #include "ui/qt/qt_window.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// Starting the Linux program: its identity, icon, window and game, then Qt's loop.
 #include "ui/qt/run_game.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// Fitting and painting a score label in the one look.
 #include "ui/qt/score_display.h"
 
 #include <QApplication>

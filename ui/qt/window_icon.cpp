@@ -1,3 +1,4 @@
+// The window's icon from its six sizes, set once the first frame is painted.
 #include "ui/qt/window_icon.h"
 
 #include <QApplication>

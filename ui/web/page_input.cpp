@@ -1,3 +1,4 @@
+// The page's script's calls into the game: clicks, keys and the close box.
 #include "ui/web/page_input.h"
 
 #include <emscripten/emscripten.h>

@@ -1,3 +1,4 @@
+// The form view on the page: each render in one call to the page's script.
 #include "ui/web/web_window.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// The board's MSAA table object: its cells' names, places and hit tests.
 #include "ui/win32/board_object.h"
 
 #include "ui/win32/wide_text.h"

@@ -1,3 +1,4 @@
+// Painting the board's squares in the window's client area.
 #include "ui/win32/board_painting.h"
 
 #include "ui/form_look.h"

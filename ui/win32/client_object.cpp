@@ -1,3 +1,4 @@
+// The client area's MSAA object: its children in their order, the focus and hit tests.
 #include "ui/win32/client_object.h"
 
 #include <vector>

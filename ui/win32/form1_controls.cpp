@@ -1,3 +1,4 @@
+// The window's child windows, made and set as a round's steps say, and drawn.
 #include "ui/win32/form1_controls.h"
 
 #include <cmath>

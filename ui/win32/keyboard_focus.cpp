@@ -1,3 +1,4 @@
+// Translating the keyboard on the colour buttons, and keeping the focus across activations.
 #include "ui/win32/keyboard_focus.h"
 
 namespace tinzel::win32 {

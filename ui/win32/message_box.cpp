@@ -1,3 +1,4 @@
+// A message box that takes only the keys pressed while it is shown.
 #include "ui/win32/message_box.h"
 
 #include <utility>

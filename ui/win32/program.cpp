@@ -1,3 +1,4 @@
+// The Windows program's entry: the window and the game, and the message loop to the end.
 #include "ui/win32/program.h"
 
 #include "game/form1_module.h"

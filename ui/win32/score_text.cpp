@@ -1,3 +1,4 @@
+// Drawing a score's caption one character at a place.
 #include "ui/win32/score_text.h"
 
 #include <cmath>

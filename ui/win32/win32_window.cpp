@@ -1,3 +1,4 @@
+// The form view on Windows: the frame window, its messages, renders and the end.
 #include "ui/win32/win32_window.h"
 
 #include <objbase.h>

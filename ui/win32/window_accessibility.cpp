@@ -1,3 +1,4 @@
+// Answering WM_GETOBJECT with the window's MSAA objects, and announcing renamed cells.
 #include "ui/win32/window_accessibility.h"
 
 #include "ui/win32/accessible_object.h"

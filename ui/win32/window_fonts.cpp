@@ -1,3 +1,4 @@
+// Making the window's fonts at its DPI, the embedded score face among them.
 #include "ui/win32/window_fonts.h"
 
 #include <cmath>
