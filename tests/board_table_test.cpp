@@ -41,6 +41,20 @@ TEST(BoardTable, SetsOutTheShownSquaresInRowsAndColumnsNamedByColour) {
     EXPECT_EQ(table.squareAt({10, 0}), -1);
 }
 
+// A square's cell is its place in whole squares, wherever it was made.
+TEST(BoardTable, ASquareMovedAnywhereSitsInTheCellOfItsPlace) {
+    FormModel form;
+    form.createElement(ControlArray::Square, 150);  // past the room a load makes
+    form.setLeft(ControlArray::Square, 150, 990);
+    form.setTop(ControlArray::Square, 150, 880);
+    form.setVisible(ControlArray::Square, 150, true);
+    const BoardTable table(&form);
+    ASSERT_TRUE(table.cellOf(150).has_value());
+    EXPECT_EQ(table.cellOf(150)->row, 2);
+    EXPECT_EQ(table.cellOf(150)->column, 2);
+    EXPECT_EQ(cellPlace(*table.cellOf(150)), "Row 3, column 3");
+}
+
 TEST(BoardTable, WithoutAModelThereIsNoCell) {
     const BoardTable table;
     EXPECT_EQ(table.rows(), 0);
@@ -61,7 +75,7 @@ TEST(BoardTable, ANewRoundRenamesTheCellsWhoseSquaresChangedColour) {
     EXPECT_EQ(renamed[0].column, 1);
     EXPECT_EQ(renamed[1].row, 9);
     EXPECT_EQ(table.renamed(changesBetween(nullptr, after)).size(), 100U);
-    EXPECT_EQ(describe(renamed[0]), "Row 2, column 2");
+    EXPECT_EQ(cellPlace(renamed[0]), "Row 2, column 2");
 }
 
 }  // namespace

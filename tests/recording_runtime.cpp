@@ -27,27 +27,27 @@ void RecordingRuntime::setCaption(ScoreLabel label, std::string_view text) {
 }
 
 void RecordingRuntime::createElement(ControlArray array, int index) {
-    record("create " + describe(array, index));
+    record("create " + elementName(array, index));
     loadedForm().createElement(array, index);
 }
 
 void RecordingRuntime::setTop(ControlArray array, int index, int twips) {
-    record(describe(array, index) + ".Top = " + std::to_string(twips));
+    record(elementName(array, index) + ".Top = " + std::to_string(twips));
     loadedForm().setTop(array, index, twips);
 }
 
 void RecordingRuntime::setLeft(ControlArray array, int index, int twips) {
-    record(describe(array, index) + ".Left = " + std::to_string(twips));
+    record(elementName(array, index) + ".Left = " + std::to_string(twips));
     loadedForm().setLeft(array, index, twips);
 }
 
 void RecordingRuntime::setVisible(ControlArray array, int index, bool visible) {
-    record(describe(array, index) + ".Visible = " + (visible ? "true" : "false"));
+    record(elementName(array, index) + ".Visible = " + (visible ? "true" : "false"));
     loadedForm().setVisible(array, index, visible);
 }
 
 void RecordingRuntime::setBackColor(ControlArray array, int index, ColorValue color) {
-    record(describe(array, index) + ".BackColor = " + std::to_string(color));
+    record(elementName(array, index) + ".BackColor = " + std::to_string(color));
     loadedForm().setBackColor(array, index, color);
 }
 

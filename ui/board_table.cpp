@@ -15,10 +15,12 @@ bool shown(const FormModel& model, int index) {
            model.element(ControlArray::Square, index).visible;
 }
 
-// A shown square's cell, from its place on the board.
+// A shown square's cell, from its place on the board: squares touch edge to edge from the
+// client area's corner, so its top and left in whole square heights and widths are its row
+// and column.
 TableCell cellFrom(const FormModel& model, int index) {
-    const BoardCell place = model.boardCell(index);
-    return {place.row - 1, place.column - 1};
+    const design::TwipsRect& rect = model.element(ControlArray::Square, index).rect;
+    return {rect.top / rect.height, rect.left / rect.width};
 }
 
 }  // namespace
@@ -77,7 +79,7 @@ std::vector<TableCell> BoardTable::renamed(const FormChanges& changes) const {
     return cells;
 }
 
-std::string describe(TableCell cell) {
+std::string cellPlace(TableCell cell) {
     return "Row " + decimal(cell.row + 1) + ", column " + decimal(cell.column + 1);
 }
 

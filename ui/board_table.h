@@ -50,6 +50,6 @@ class BoardTable {
 };
 
 // How a cell's place reads to a player: "Row 1, column 1" for the top-left one.
-std::string describe(TableCell cell);
+std::string cellPlace(TableCell cell);
 
 }  // namespace tinzel

@@ -21,7 +21,7 @@ constexpr std::size_t kButtonRoom = kButtonCount;
 
 }  // namespace
 
-std::string describe(ControlArray array, int index) {
+std::string elementName(ControlArray array, int index) {
     return std::string(array == ControlArray::Square ? "Square(" : "Color(") + decimal(index) + ")";
 }
 
@@ -59,7 +59,7 @@ bool FormModel::exists(ControlArray array, int index) const {
 
 Element& FormModel::existing(ControlArray array, int index) {
     if (!exists(array, index)) {
-        fail(describe(array, index) + " does not exist");
+        fail(elementName(array, index) + " does not exist");
     }
     return *elements(array)[static_cast<std::size_t>(index)];
 }
@@ -82,10 +82,11 @@ int FormModel::lastIndex(ControlArray array) const {
 
 void FormModel::createElement(ControlArray array, int index) {
     if (index < 1) {
-        fail("Cannot create " + describe(array, index) + ": elements made at run time start at 1");
+        fail("Cannot create " + elementName(array, index) +
+             ": elements made at run time start at 1");
     }
     if (exists(array, index)) {
-        fail("Cannot create " + describe(array, index) + ": it exists already");
+        fail("Cannot create " + elementName(array, index) + ": it exists already");
     }
     auto& all = elements(array);
     if (static_cast<std::size_t>(index) >= all.size()) {
@@ -114,13 +115,6 @@ void FormModel::setBackColor(ControlArray array, int index, ColorValue color) {
 
 std::string FormModel::accessibleName(int index) const {
     return colorName(element(ControlArray::Color, index).backColor);
-}
-
-BoardCell FormModel::boardCell(int index) const {
-    // Squares touch edge to edge from the client area's corner, so a square's top and left
-    // in whole square heights and widths are its row and column.
-    const design::TwipsRect& rect = element(ControlArray::Square, index).rect;
-    return BoardCell{rect.top / rect.height + 1, rect.left / rect.width + 1};
 }
 
 int FormModel::neighbourButton(int index, int step) const {

@@ -20,12 +20,6 @@ struct Element {
     bool visible;
 };
 
-// Where a square sits on the board, counted from 1.
-struct BoardCell {
-    int row;
-    int column;
-};
-
 class FormModel {
   public:
     // The window as it loads: the design-time controls with their design settings.
@@ -54,9 +48,6 @@ class FormModel {
     // What assistive tools call colour button `index`: its colour's name.
     std::string accessibleName(int index) const;
 
-    // Square `index`'s place on the board, for assistive tools that explore it cell by cell.
-    BoardCell boardCell(int index) const;
-
     // Where Up (-1) and Down (+1) take the focus from colour button `index`: the next shown
     // button that way, or `index` itself at either end of the column.
     int neighbourButton(int index, int step) const;
@@ -73,6 +64,6 @@ class FormModel {
 };
 
 // "Square(7)", "Color(3)": how the window's errors name an element.
-std::string describe(ControlArray array, int index);
+std::string elementName(ControlArray array, int index);
 
 }  // namespace tinzel

@@ -50,7 +50,7 @@ void FormRuntime::finish(int exitStatus) {
     view_->finished(exitStatus);
 }
 
-FormModel& FormRuntime::loaded() {
+FormModel& FormRuntime::loadedModel() {
     if (!model_) {
         throw GameError(GameError::Kind::WindowOperationFailed,
                         "The window is not loaded: it has no controls");
@@ -76,37 +76,37 @@ FormChanges FormRuntime::render() {
 }
 
 void FormRuntime::setCaption(ScoreLabel label, std::string_view text) {
-    loaded().setCaption(label, text);
+    loadedModel().setCaption(label, text);
     drawIfShown();
 }
 
 void FormRuntime::createElement(ControlArray array, int index) {
-    loaded().createElement(array, index);
+    loadedModel().createElement(array, index);
     drawIfShown();
 }
 
 void FormRuntime::setTop(ControlArray array, int index, int twips) {
-    loaded().setTop(array, index, twips);
+    loadedModel().setTop(array, index, twips);
     drawIfShown();
 }
 
 void FormRuntime::setLeft(ControlArray array, int index, int twips) {
-    loaded().setLeft(array, index, twips);
+    loadedModel().setLeft(array, index, twips);
     drawIfShown();
 }
 
 void FormRuntime::setVisible(ControlArray array, int index, bool visible) {
-    loaded().setVisible(array, index, visible);
+    loadedModel().setVisible(array, index, visible);
     drawIfShown();
 }
 
 void FormRuntime::setBackColor(ControlArray array, int index, ColorValue color) {
-    loaded().setBackColor(array, index, color);
+    loadedModel().setBackColor(array, index, color);
     drawIfShown();
 }
 
 void FormRuntime::unloadForm() {
-    loaded();
+    loadedModel();
     // The player's place in the column is kept for the next round.
     if (const int focused = view_->focusedButton(); focused >= 0) {
         focusIndex_ = focused;

@@ -53,7 +53,8 @@ class FormRuntime final : public RuntimeServices {
     std::uint64_t clockReading() override;
 
   private:
-    FormModel& loaded();
+    // This load's model; a window operation between loads fails (GameError).
+    FormModel& loadedModel();
     void drawIfShown();
     // Hands the view what changed since it last drew, and returns that.
     FormChanges render();

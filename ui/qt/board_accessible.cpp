@@ -33,7 +33,7 @@ class CellAccessible final : public QAccessibleInterface, public QAccessibleTabl
             case QAccessible::Name:
                 return toQString(board_->table().name(cell_));
             case QAccessible::Description:
-                return toQString(describe(cell_));
+                return toQString(cellPlace(cell_));
             default:
                 return {};
         }

@@ -83,7 +83,7 @@ void Form1Controls::setCaption(ScoreLabel label, std::string_view caption) {
 
 void Form1Controls::makeButton(int index) {
     auto* button = new ColorButton(index, this);
-    button->setObjectName(QString::fromStdString(describe(ControlArray::Color, index)));
+    button->setObjectName(QString::fromStdString(elementName(ControlArray::Color, index)));
     connect(button, &ColorButton::clicked, this, [this, index] { emit colorClicked(index); });
     connect(button, &ColorButton::focusStepRequested, this, &Form1Controls::stepFocus);
     if (buttons_.size() <= static_cast<std::size_t>(index)) {

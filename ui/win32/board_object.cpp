@@ -44,7 +44,7 @@ class BoardObject final : public AccessibleObject {
             return valid;
         }
         const LONG id = childOf(child);
-        return id == CHILDID_SELF ? S_FALSE : text(widen(describe(cellOf(id))), description);
+        return id == CHILDID_SELF ? S_FALSE : text(widen(cellPlace(cellOf(id))), description);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         VariantInit(role);

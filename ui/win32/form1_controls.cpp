@@ -136,7 +136,7 @@ void Form1Controls::makeButton(int index) {
         frame_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstButtonId + index)), instance_,
         nullptr);
     if (button == nullptr) {
-        fail("Cannot create " + describe(ControlArray::Color, index));
+        fail("Cannot create " + elementName(ControlArray::Color, index));
     }
     SetWindowLongPtrW(button, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     buttonClassProcedure = reinterpret_cast<WNDPROC>(
