@@ -6,6 +6,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <regex>
 #include <sstream>
 
 #include "game/counts.h"
@@ -219,6 +220,25 @@ class Play {
                                 " shows no black border");
     }
 
+    // Every window reads in one order: the board, the colour buttons (the last is the last
+    // name of a colour), then the scores, Wins before Losses as it stands above it.
+    void checkReadingOrder(const std::vector<std::string>& names) {
+        const auto first = [&](const std::regex& pattern) {
+            const auto found = std::find_if(
+                names.begin(), names.end(),
+                [&](const std::string& name) { return std::regex_match(name, pattern); });
+            return found - names.begin();
+        };
+        const auto board = first(std::regex("Board"));
+        const auto lastButton =
+            names.rend() - std::find(names.rbegin(), names.rend(), PaletteNames.back()) - 1;
+        const auto wins = first(std::regex(R"(WINS: *-?\d+)"));
+        const auto losses = first(std::regex(R"(LOST: *-?\d+)"));
+        check(board < lastButton && lastButton < wins && wins < losses &&
+                  losses < static_cast<std::ptrdiff_t>(names.size()),
+              "the window reads in the order " + join(names));
+    }
+
     // The window as assistive technology reads it agrees with its pixels, and every cell
     // renamed since the last hearing was announced.
     void hearBoard() {
@@ -238,6 +258,7 @@ class Play {
               "the buttons are read as " + join(heard.buttons));
         check(std::find(heard.names.begin(), heard.names.end(), "Label2") == heard.names.end(),
               "Label2 is read out");
+        checkReadingOrder(heard.names);
         if (!lastHeard_.empty() && heard.announced.has_value()) {
             for (std::size_t k = 0; k < heard.cells.size(); ++k) {
                 check(heard.cells[k] == lastHeard_[k] ||

@@ -128,6 +128,18 @@ async function play(scenario, driver, design) {
       `the buttons are read as ${heard.buttons.join(' ')}`,
     );
     check(!heard.names.includes('Label2'), 'Label2 is read out');
+    // Every window reads in one order: the board, the colour buttons (the last is the last
+    // name of a colour), then the scores, Wins before Losses as it stands above it.
+    const order = [
+      heard.names.indexOf('Board'),
+      heard.names.lastIndexOf(colourNames[colourNames.length - 1]),
+      heard.names.findIndex((name) => /^WINS: *-?\d+$/.test(name)),
+      heard.names.findIndex((name) => /^LOST: *-?\d+$/.test(name)),
+    ];
+    check(
+      order.every((at, k) => at >= 0 && (k === 0 || at > order[k - 1])),
+      `the window reads in the order ${heard.names.join(' | ')}`,
+    );
     if (lastHeard && heard.announced) {
       heard.cells.forEach((name, k) => {
         check(

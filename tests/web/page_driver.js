@@ -262,7 +262,14 @@ class PageDriver {
       const children = (node) => (node.childIds ?? []).map((id) => byId.get(id)).filter(Boolean);
       const role = (node) => node.role?.value;
       const name = (node) => node.name?.value ?? '';
-      const shown = nodes.filter((node) => !node.ignored);
+      // In the tree's order, as a screen reader walks it; the browser lists the nodes in its own.
+      const inOrder = [];
+      const walk = (node) => {
+        inOrder.push(node);
+        children(node).forEach(walk);
+      };
+      nodes.filter((node) => !node.parentId).forEach(walk);
+      const shown = inOrder.filter((node) => !node.ignored);
       const window = shown.find((node) => role(node) === 'group');
       const grid = shown.find((node) => role(node) === 'grid');
       const rows = grid ? children(grid).filter((node) => role(node) === 'row') : [];

@@ -113,10 +113,11 @@ describe('the page', () => {
       const { context, page } = await openGame(browser, server.url, { deviceScaleFactor });
       const board = await readBoard(page);
       assert.deepEqual(board.panel, [0, 0, 518, 295]);
+      // In the panel's reading order: Wins, Losses, then Label2.
       assert.deepEqual(board.labels, [
+        rect(6000, 0, 1575, 375),
         rect(6000, 360, 1575, 375),
         rect(3600, 2280, 255, 15),
-        rect(6000, 0, 1575, 375),
       ]);
       assert.equal(board.squares.length, 100);
       for (const square of board.squares) {
@@ -522,7 +523,7 @@ describe('the page', () => {
         added: elementsIn('addedNodes').length,
         removed: elementsIn('removedNodes').length,
         same: now.length === first.length && now.every((element, at) => element === first[at]),
-        losses: document.querySelectorAll('#Form1 .score')[0].textContent,
+        losses: document.querySelector('#Form1 .score.losses').textContent,
       };
     });
     assert.deepEqual(made, { added: 0, removed: 0, same: true, losses: 'LOST: 100' });

@@ -13,7 +13,7 @@ class Win32WindowPeer {
 
     HWND colorButton(int index) const { return window_.controls_->colorButton(index); }
     HWND scoreLabel(ScoreLabel label) const { return window_.controls_->scoreLabel(label); }
-    HWND label2() const { return window_.controls_->label2(); }
+    HWND label2() const { return window_.controls_->label2_; }
     // The font a score label's caption is drawn in now, and its advance.
     HFONT scoreFont(ScoreLabel label) const { return window_.controls_->scoreFont(label); }
     double scoreAdvance(ScoreLabel label) const { return window_.controls_->scoreAdvance(label); }

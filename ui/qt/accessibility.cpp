@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/form_design.h"
+#include "ui/panel_reading.h"
 #include "ui/qt/board_accessible.h"
 #include "ui/qt/conversions.h"
 #include "ui/qt/form1_controls.h"
@@ -13,8 +14,8 @@ namespace tinzel::qt {
 
 namespace {
 
-// The panel of the window: the board, the shown colour buttons in their order, the scores,
-// then the round's news while it is told.
+// The panel of the window: its children in their reading order (ui/panel_reading.h), then
+// the round's news while it is told.
 class PanelAccessible final : public QAccessibleWidget {
   public:
     explicit PanelAccessible(Form1Controls* controls) : QAccessibleWidget(controls) {}
@@ -50,17 +51,25 @@ class PanelAccessible final : public QAccessibleWidget {
   private:
     std::vector<QWidget*> children() const {
         auto* controls = static_cast<Form1Controls*>(widget());
-        std::vector<QWidget*> all{controls->board()};
-        for (int index = 0; ColorButton* button = controls->colorButton(index); ++index) {
-            if (button->isVisibleTo(controls)) {
-                all.push_back(button);
+        std::vector<QWidget*> all;
+        for (const PanelChild& child : panelChildren(controls->model())) {
+            QWidget* part = nullptr;
+            switch (child.kind) {
+                case PanelChild::Kind::Board:
+                    part = controls->board();
+                    break;
+                case PanelChild::Kind::Button:
+                    part = controls->colorButton(child.button);
+                    break;
+                case PanelChild::Kind::Score:
+                    part = controls->scoreLabel(child.score);
+                    break;
+            }
+            if (part != nullptr) {
+                all.push_back(part);
             }
         }
-        for (ScoreLabel label : {ScoreLabel::Wins, ScoreLabel::Losses}) {
-            if (ScoreDisplay* score = controls->scoreLabel(label)) {
-                all.push_back(score);
-            }
-        }
+        // The round's news, which this window tells as a notification, while it is told.
         if (controls->newsLine()->isVisibleTo(controls)) {
             all.push_back(controls->newsLine());
         }

@@ -35,6 +35,8 @@ class Form1Controls : public QWidget, private ControlSink {
     void render(const FormModel& model, const FormChanges& changes);
     void unload();
 
+    // This round's model, or null between rounds.
+    const FormModel* model() const { return model_; }
     // Colour button `index`, or null if it does not exist.
     ColorButton* colorButton(int index) const;
     Board* board() const { return board_; }

@@ -13,7 +13,9 @@ mergeInto(LibraryManager.library, {
     panel: null,
     dialog: null,
     // Every element is made the first time a render has it and kept from round to round: a
-    // render writes only what changed, and hides what is gone.
+    // render writes only what changed, and hides what is gone. The panel holds them in the
+    // order every window reads them to a screen reader (ui/panel_reading.h): the board, the
+    // colour buttons, then Wins and Losses; Label2, hidden from it, after them.
     labels: [],
     // The page's status region, which tells each round's news (tinzel_page_announce).
     news: null,
@@ -97,7 +99,7 @@ mergeInto(LibraryManager.library, {
         page.board.className = 'board';
         page.board.setAttribute('role', 'grid');
         page.board.setAttribute('aria-label', 'Board');
-        page.panel.insertBefore(page.board, page.buttons[0] || null);
+        page.panel.prepend(page.board);
         page.paint = document.createElement('canvas');
         page.paint.className = 'board-paint';
         page.paint.setAttribute('aria-hidden', 'true');
@@ -227,7 +229,7 @@ mergeInto(LibraryManager.library, {
         made.className = 'color';
         made.dataset.index = index;
         made.hidden = true;
-        page.panel.appendChild(made);
+        page.panel.insertBefore(made, page.labels[page.Label.Wins] || null);
       }
       const button = page.buttons[index];
       if (steps & Place) {
@@ -478,7 +480,11 @@ mergeInto(LibraryManager.library, {
       if (label === page.Label.Label2) {
         element.setAttribute('aria-hidden', 'true');
       }
-      page.panel.appendChild(element);
+      // Wins reads before Losses, as it stands above it.
+      page.panel.insertBefore(
+        element,
+        label === page.Label.Wins ? page.labels[page.Label.Losses] : null,
+      );
     }
     const text = UTF8ToString(caption);
     page.place(element, page.fields(rect, 4));

@@ -8,8 +8,9 @@ namespace tinzel::win32 {
 namespace {
 
 // The window's client area: the system's own object for it, whose children are the board and
-// each shown control but the one left out, by the control's own object (its button or text,
-// named by its window's text; Wine's objects for the child windows themselves say nothing).
+// the panel's shown controls in their reading order, each by the control's own object (its
+// button or text, named by its window's text; Wine's objects for the child windows
+// themselves say nothing).
 class ClientObject final : public AccessibleObject {
   public:
     ClientObject(WindowAccessibility& owner, IAccessible* standard)
@@ -134,18 +135,7 @@ class ClientObject final : public AccessibleObject {
     bool self(const VARIANT& child) const { return connected() && childOf(child) == CHILDID_SELF; }
     HRESULT refuse() const { return connected() ? E_INVALIDARG : CO_E_OBJNOTCONNECTED; }
 
-    // The shown child windows but the one left out, in their order (the colour buttons from
-    // the top, then the scores).
-    std::vector<HWND> controls() const {
-        std::vector<HWND> shown;
-        for (HWND child = GetWindow(owner_.frame(), GW_CHILD); child != nullptr;
-             child = GetWindow(child, GW_HWNDNEXT)) {
-            if (child != owner_.leftOut() && IsWindowVisible(child) != FALSE) {
-                shown.push_back(child);
-            }
-        }
-        return shown;
-    }
+    std::vector<HWND> controls() const { return owner_.controls(); }
     static IDispatch* objectOf(HWND control) {
         IDispatch* object = nullptr;
         AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IDispatch,

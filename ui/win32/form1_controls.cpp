@@ -258,6 +258,18 @@ LRESULT Form1Controls::buttonMessage(HWND button, UINT message, WPARAM wParam, L
     return id == OBJID_CLIENT ? describedButtonObject(button, wParam, news_) : 0;
 }
 
+HWND Form1Controls::controlOf(const PanelChild& child) const {
+    switch (child.kind) {
+        case PanelChild::Kind::Button:
+            return colorButton(child.button);
+        case PanelChild::Kind::Score:
+            return scoreLabel(child.score);
+        case PanelChild::Kind::Board:
+            break;
+    }
+    return nullptr;
+}
+
 int Form1Controls::buttonIndexOf(HWND control) const {
     for (std::size_t index = 0; index < buttons_.size(); ++index) {
         if (control != nullptr && buttons_[index] == control) {

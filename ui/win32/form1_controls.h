@@ -17,6 +17,7 @@
 #include "ui/control_sink.h"
 #include "ui/form_changes.h"
 #include "ui/form_model.h"
+#include "ui/panel_reading.h"
 #include "ui/win32/brushes.h"
 #include "ui/win32/window_fonts.h"
 
@@ -55,7 +56,8 @@ class Form1Controls : private ControlSink {
     LRESULT buttonMessage(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
     // The colour button `control` is, or -1.
     int buttonIndexOf(HWND control) const;
-    HWND label2() const { return label2_; }
+    // The child window of a part of the panel, or null (the board is the window's own).
+    HWND controlOf(const PanelChild& child) const;
 
     // WM_DRAWITEM: a colour button or a score label, in the one look.
     void draw(const DRAWITEMSTRUCT& item);

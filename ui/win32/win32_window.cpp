@@ -58,7 +58,8 @@ Win32Window::Win32Window(HINSTANCE instance, FormRuntime& runtime)
     controls_ = std::make_unique<Form1Controls>(instance_, frame_, brushes_);
     keyboard_ = std::make_unique<KeyboardFocus>(frame_, *controls_);
     accessibility_ = std::make_unique<WindowAccessibility>(
-        frame_, [this](const design::TwipsRect& twips) { return controls_->pixels(twips); });
+        frame_, [this](const design::TwipsRect& twips) { return controls_->pixels(twips); },
+        [this](const PanelChild& child) { return controls_->controlOf(child); });
     fitClientArea();
     runtime_.setView(*this);
 }
@@ -181,9 +182,6 @@ void Win32Window::render(const FormModel& model, const FormChanges& changes) {
     model_ = &model;
     rendering_ = true;
     controls_->render(model, changes);
-    if (changes.first) {
-        accessibility_->leaveOut(controls_->label2());
-    }
     // The board is painted by the window itself.
     const RECT board = controls_->pixels(boardArea(changes, model));
     InvalidateRect(frame_, &board, FALSE);

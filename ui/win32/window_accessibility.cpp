@@ -7,8 +7,8 @@
 
 namespace tinzel::win32 {
 
-WindowAccessibility::WindowAccessibility(HWND frame, Placement placement)
-    : frame_(frame), placement_(std::move(placement)) {}
+WindowAccessibility::WindowAccessibility(HWND frame, Placement placement, ControlOf controlOf)
+    : frame_(frame), placement_(std::move(placement)), controlOf_(std::move(controlOf)) {}
 
 WindowAccessibility::~WindowAccessibility() {
     for (AccessibleObject* object :
@@ -35,6 +35,17 @@ void WindowAccessibility::render(const FormModel& model, const FormChanges& chan
 void WindowAccessibility::unload() {
     model_ = nullptr;
     table_ = BoardTable();
+}
+
+std::vector<HWND> WindowAccessibility::controls() const {
+    std::vector<HWND> shown;
+    for (const PanelChild& child : panelChildren(model_)) {
+        HWND control = controlOf_(child);
+        if (control != nullptr && IsWindowVisible(control) != FALSE) {
+            shown.push_back(control);
+        }
+    }
+    return shown;
 }
 
 RECT WindowAccessibility::cellOnScreen(TableCell cell) const {

@@ -14,10 +14,12 @@
 // clang-format on
 
 #include <functional>
+#include <vector>
 
 #include "ui/board_table.h"
 #include "ui/form_changes.h"
 #include "ui/form_model.h"
+#include "ui/panel_reading.h"
 
 namespace tinzel::win32 {
 
@@ -29,8 +31,10 @@ class WindowAccessibility {
     static constexpr LONG kBoardObjectId = 1;
     // Where a rectangle of the design lies in the window's client area, in pixels.
     using Placement = std::function<RECT(const design::TwipsRect&)>;
+    // The child window that shows a part of the panel, or null.
+    using ControlOf = std::function<HWND(const PanelChild&)>;
 
-    WindowAccessibility(HWND frame, Placement placement);
+    WindowAccessibility(HWND frame, Placement placement, ControlOf controlOf);
     // Disconnects the objects handed out: a screen reader may still hold them.
     ~WindowAccessibility();
     WindowAccessibility(const WindowAccessibility&) = delete;
@@ -40,15 +44,15 @@ class WindowAccessibility {
     void render(const FormModel& model, const FormChanges& changes);
     // Between rounds there is no board.
     void unload();
-    // A control that assistive technology is not told of.
-    void leaveOut(HWND control) { leftOut_ = control; }
 
     // The answer to WM_GETOBJECT, or 0 where the system's own object is the answer.
     LRESULT answer(WPARAM flags, LPARAM objectId);
 
     // What the objects read.
     HWND frame() const { return frame_; }
-    HWND leftOut() const { return leftOut_; }
+    // The child windows of the panel in their reading order (ui/panel_reading.h): the board
+    // comes before them, and is an object of its own.
+    std::vector<HWND> controls() const;
     const BoardTable& table() const { return table_; }
     // A cell's square on the screen; empty where no square is shown.
     RECT cellOnScreen(TableCell cell) const;
@@ -59,9 +63,9 @@ class WindowAccessibility {
   private:
     HWND frame_;
     Placement placement_;
+    ControlOf controlOf_;
     const FormModel* model_ = nullptr;
     BoardTable table_;
-    HWND leftOut_ = nullptr;
     AccessibleObject* board_ = nullptr;
     AccessibleObject* client_ = nullptr;
 };
