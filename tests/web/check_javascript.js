@@ -22,6 +22,8 @@ const emscriptenLibrary = {
   addRunDependency: 'readonly',
   removeRunDependency: 'readonly',
   Form1Page: 'readonly',
+  PageBoard: 'readonly',
+  PageInput: 'readonly',
 };
 
 const config = [

@@ -1,9 +1,11 @@
 // The window Form1 on the page: what the C++ side (web_window.cpp) asks for, done to real DOM
-// elements, and the player's input handed back to it. It decides nothing of the game.
-// An emscripten JavaScript library: each call of ui/web/page.h is one function below, headed
-// by its C prototype; what they share is $Form1Page, set up once as the program's script runs.
+// elements. It decides nothing of the game. An emscripten JavaScript library: each call of
+// ui/web/page.h is one function below, headed by its C prototype; what they share is
+// $Form1Page, set up once as the program's script runs. The board is page_board.js's, and
+// the player's input page_input.js's.
 
 mergeInto(LibraryManager.library, {
+  $Form1Page__deps: ['$PageBoard', '$PageInput'],
   $Form1Page__postset: 'Form1Page.start();',
   $Form1Page: {
     // enum PageLabel: the labels as the C++ side names them.
@@ -19,21 +21,6 @@ mergeInto(LibraryManager.library, {
     labels: [],
     // The page's status region, which tells each round's news (tinzel_page_announce).
     news: null,
-    board: null,
-    // The board's rows, and its cells by row, then by column (both from 1), as the C++ side
-    // places them.
-    rows: [],
-    cells: [],
-    // The squares' colours, one pixel a square on a canvas under the cells, which draw only
-    // their borders: a round then restyles nothing, where a hundred new background colours
-    // restyled a hundred elements (the most of a round's time on a slow phone).
-    paint: null,
-    paintPixels: null,
-    paintBox: null,
-    paintPending: false,
-    // Each square's row and column (from 1), by its index.
-    squareCells: [],
-    squares: [],
     buttons: [],
     ended: false,
     endStatus: 0,
@@ -89,131 +76,6 @@ mergeInto(LibraryManager.library, {
       Form1Page.write(label, 'text', text, () => {
         label.textContent = text;
       });
-    },
-
-    // A row of the board's grid, so that assistive technology can walk it cell by cell.
-    rowOf: (row) => {
-      const page = Form1Page;
-      if (!page.board) {
-        page.board = document.createElement('div');
-        page.board.className = 'board';
-        page.board.setAttribute('role', 'grid');
-        page.board.setAttribute('aria-label', 'Board');
-        page.panel.prepend(page.board);
-        page.paint = document.createElement('canvas');
-        page.paint.className = 'board-paint';
-        page.paint.setAttribute('aria-hidden', 'true');
-        page.board.appendChild(page.paint);
-      }
-      while (page.rows.length < row) {
-        const added = document.createElement('div');
-        added.setAttribute('role', 'row');
-        added.className = 'row';
-        page.board.appendChild(added);
-        page.rows.push(added);
-        page.cells.push([]);
-      }
-      return page.rows[row - 1];
-    },
-
-    // Puts a new cell at its column of its row: a row lists its cells by column, the order
-    // that assistive technology reads.
-    addCell: (square, row, column) => {
-      const rowElement = Form1Page.rowOf(row);
-      const rowCells = Form1Page.cells[row - 1];
-      const after = rowCells.slice(column + 1).find((cell) => cell !== undefined);
-      rowCells[column] = square;
-      rowElement.insertBefore(square, after || null);
-    },
-
-    // Square `row`, `column` (from 1) shows `color` (0xRRGGBB), or nothing; drawn once the
-    // render is done.
-    paintSquare: (row, column, color, shown) => {
-      const page = Form1Page;
-      const old = page.paintPixels;
-      if (!old || row > old.height || column > old.width) {
-        // The board grows as the first render places its squares: what is drawn is kept.
-        const grown = new ImageData(
-          Math.max(column, old ? old.width : 0),
-          Math.max(row, old ? old.height : 0),
-        );
-        for (let y = 0; old && y < old.height; ++y) {
-          grown.data.set(
-            old.data.subarray(4 * y * old.width, 4 * (y + 1) * old.width),
-            4 * y * grown.width,
-          );
-        }
-        page.paintPixels = grown;
-      }
-      const columns = page.paintPixels.width;
-      const at = 4 * ((row - 1) * columns + (column - 1));
-      const pixels = page.paintPixels.data;
-      pixels[at] = (color >> 16) & 0xff;
-      pixels[at + 1] = (color >> 8) & 0xff;
-      pixels[at + 2] = color & 0xff;
-      pixels[at + 3] = shown ? 255 : 0;
-      if (!page.paintPending) {
-        page.paintPending = true;
-        queueMicrotask(() => {
-          page.paintPending = false;
-          const { width, height } = page.paintPixels;
-          // Resizing clears the canvas: it is done at most once a render, before drawing.
-          if (page.paint.width !== width || page.paint.height !== height) {
-            page.paint.width = width;
-            page.paint.height = height;
-          }
-          page.paint.getContext('2d').putImageData(page.paintPixels, 0, 0);
-        });
-      }
-    },
-
-    // The canvas covers the squares' bounding box, as the design places them.
-    placePaint: ([left, top, right, bottom]) => {
-      const page = Form1Page;
-      const box = page.paintBox || [left, top, right, bottom];
-      page.paintBox = [
-        Math.min(box[0], left),
-        Math.min(box[1], top),
-        Math.max(box[2], right),
-        Math.max(box[3], bottom),
-      ];
-      page.place(page.paint, page.paintBox);
-    },
-
-    // enum ElementChange: what changed on a square or button this round.
-    Change: Object.freeze({ Appeared: 1, Vanished: 2, Moved: 4, Recoloured: 8 }),
-
-    // A struct PageElement's fields for a square, drawn: the square, or null if it was never
-    // made. Its name and whether it is shown are the render's to write.
-    renderSquare: ([index, changes, left, top, right, bottom, row, column, color]) => {
-      const page = Form1Page;
-      const { Appeared, Vanished, Moved } = page.Change;
-      let square = page.squares[index];
-      if (changes & Vanished) {
-        if (square) {
-          const [oldRow, oldColumn] = page.squareCells[index];
-          page.paintSquare(oldRow, oldColumn, 0, false);
-        }
-        return square || null;
-      }
-      if (!square) {
-        square = page.squares[index] = document.createElement('div');
-        square.className = 'square';
-        square.setAttribute('role', 'gridcell');
-        page.addCell(square, row, column);
-      }
-      if (changes & (Appeared | Moved)) {
-        const rect = [left, top, right, bottom];
-        const old = page.squareCells[index];
-        if (old && (old[0] !== row || old[1] !== column)) {
-          page.paintSquare(old[0], old[1], 0, false);
-        }
-        page.squareCells[index] = [row, column];
-        page.place(square, rect);
-        page.placePaint(rect);
-      }
-      page.paintSquare(row, column, color, true);
-      return square;
     },
 
     // enum PageButtonStep: what a render does to a colour button, as the C++ side decided.
@@ -316,25 +178,6 @@ mergeInto(LibraryManager.library, {
       }
     },
 
-    // Whether a key may act on the message, by the game's rule: only if it went down while the
-    // message was shown, once a press. A page whose program never loaded has only the
-    // browser's own repeat to go by.
-    messageKeyActs: (down, event) => {
-      const decide = Module['_tinzel_message_key_acts'];
-      if (!decide) {
-        return !event.repeat;
-      }
-      return decide(down ? 1 : 0, event.keyCode, event.repeat ? 1 : 0) !== 0;
-    },
-
-    // A key on colour button `index`, numbered as enum ButtonKey (-1 for any other), and
-    // whether the C++ side holds back the browser's own handling of it.
-    buttonKeys: Object.freeze(['ArrowUp', 'ArrowDown', 'Enter']),
-    buttonKeyHeld: (index, down, event) => {
-      const key = Form1Page.buttonKeys.indexOf(event.key);
-      return Module['_tinzel_button_key'](index, down ? 1 : 0, key, event.repeat ? 1 : 0) !== 0;
-    },
-
     // A screen narrower than the designed window, or played by touch, takes the narrow
     // layout (tinzel.css). It is chosen from the viewport's width and the design's, so it is
     // right from the first board, whenever the screen changes, without measuring.
@@ -353,15 +196,8 @@ mergeInto(LibraryManager.library, {
       page.panel.hidden = true;
       page.panel.textContent = '';
       page.labels = [];
-      page.board = null;
-      page.rows = [];
-      page.cells = [];
-      page.paint = null;
-      page.paintPixels = null;
-      page.squareCells = [];
-      page.paintBox = null;
-      page.squares = [];
       page.buttons = [];
+      PageBoard.clear();
     },
 
     // Finds the page's elements and listens to the player, before the program runs.
@@ -372,53 +208,8 @@ mergeInto(LibraryManager.library, {
       page.dialog = document.getElementById('message');
       page.news = document.getElementById('score-news');
       page.written = new WeakMap();
-      const windowFrame = page.windowFrame;
-      const panel = page.panel;
-      const dialog = page.dialog;
 
-      // Only the colour buttons take the focus: a press anywhere else on the window (a
-      // square, a label, the panel, the caption bar) leaves it on its button, as on the
-      // desktop.
-      windowFrame.addEventListener('mousedown', (event) => {
-        if (page.buttonIndex(event.target) < 0) {
-          event.preventDefault();
-        }
-      });
-      panel.addEventListener('click', (event) => {
-        const index = page.buttonIndex(event.target);
-        if (index >= 0 && !page.ended) {
-          Module['_tinzel_click'](index);
-        }
-      });
-      const buttonKey = (down) => (event) => {
-        const index = page.buttonIndex(event.target);
-        if (index >= 0 && !page.ended && page.buttonKeyHeld(index, down, event)) {
-          event.preventDefault();
-        }
-      };
-      panel.addEventListener('keydown', buttonKey(true));
-      panel.addEventListener('keyup', buttonKey(false));
-      document.getElementById('close-box').addEventListener('click', () => {
-        if (!page.ended) {
-          Module['_tinzel_close']();
-        }
-      });
-
-      dialog.addEventListener('keydown', (event) => {
-        if (!page.messageKeyActs(true, event)) {
-          event.preventDefault();
-        }
-      });
-      dialog.addEventListener('keyup', (event) => {
-        if (!page.messageKeyActs(false, event)) {
-          event.preventDefault();
-        }
-      });
-      dialog.addEventListener('close', () => {
-        if (page.ended) {
-          page.showEnded();
-        }
-      });
+      PageInput.listen(page);
       window.addEventListener('resize', page.fitToScreen);
       page.touch = window.matchMedia('(pointer: coarse)');
       page.touch.addEventListener('change', page.fitToScreen);
@@ -502,28 +293,16 @@ mergeInto(LibraryManager.library, {
   },
 
   // void tinzel_page_render(const PageRound* round);
-  tinzel_page_render__deps: ['$Form1Page'],
+  tinzel_page_render__deps: ['$Form1Page', '$PageBoard'],
   tinzel_page_render: function (round) {
     const page = Form1Page;
     const [squareCount, squares, buttonCount, buttons, names] = page.fields(round, 5);
     const newNames = UTF8ToString(names).split('\n');
-    let named = 0;
-    const { Appeared, Vanished, Recoloured } = page.Change;
     // struct PageElement: ten 32-bit fields.
-    const element = (array, at) => page.fields(array + at * 40, 10);
-    for (let k = 0; k < squareCount; ++k) {
-      const fields = element(squares, k);
-      const square = page.renderSquare(fields);
-      const changes = fields[1];
-      if (changes & (Appeared | Recoloured)) {
-        page.name(square, newNames[named++]);
-      }
-      if (square && changes & (Appeared | Vanished)) {
-        square.hidden = !(changes & Appeared);
-      }
-    }
-    for (let k = 0; k < buttonCount; ++k) {
-      const fields = element(buttons, k);
+    const elements = (array, count) =>
+      Array.from({ length: count }, (_, at) => page.fields(array + at * 40, 10));
+    let named = PageBoard.render(elements(squares, squareCount), newNames);
+    for (const fields of elements(buttons, buttonCount)) {
       page.renderButton(fields, fields[1] & page.Step.Fill ? newNames[named++] : null);
     }
   },
