@@ -107,6 +107,7 @@ class PageDriver {
     if (this.touch) {
       for (let tap = 0; tap < clicks; ++tap) await this.page.touchscreen.tap(x, y);
       await this.settle();
+      await this.settle();
       return;
     }
     await this.page.mouse.move(x, y);
