@@ -6,7 +6,7 @@ Orca runs with a settings folder of its own and writes what it speaks to its deb
 player does, reading the board over AT-SPI to find the colour on ten squares: a wrong answer
 first, then right ones to the tenth win. After every answer Orca must speak the score that
 changed and that a new board is dealt, with the focus where the player left it; after the
-tenth win, the end message. Needs DISPLAY, an accessibility bus (run it under
+tenth win, that win and the end message. Needs DISPLAY, an accessibility bus (run it under
 with_accessibility_bus inside dbus-run-session), Debian's orca, xdotool, and python3-pyatspi
 with the system's Python.
 
@@ -162,7 +162,11 @@ def main(program):
                     assert not moved, f"the answer moved the focus: Orca said {moved}"
                     print(f"heard {score} and the new board")
             _, heard = orca.wait_for(r".*You won! But you had 1losses\..*", answered)
-            print(f"heard the end message: {orca.spoken()[answered:heard + 1]}")
+            ending = orca.spoken()[answered:heard + 1]
+            # The tenth win is heard like every other, as the message opens.
+            assert re.search(r"WINS: 10\..*You won!", " ".join(ending)), \
+                f"the tenth win was not heard before the end message: Orca said {ending}"
+            print(f"heard the tenth win and the end message: {ending}")
             subprocess.run(["xdotool", "windowfocus", "--sync", window_of_message()], check=True)
             press("Return")
             assert game.wait(timeout=10) == 0, f"the game ended with status {game.returncode}"

@@ -85,7 +85,9 @@ QAccessibleInterface* accessibleFor(const QString&, QObject* object) {
         return new PanelAccessible(controls);
     }
     if (auto* news = qobject_cast<NewsLine*>(object)) {
-        return new QAccessibleWidget(news, QAccessible::Notification);
+        return new QAccessibleWidget(news, news->kind() == NewsLine::Kind::Notification
+                                               ? QAccessible::Notification
+                                               : QAccessible::StaticText);
     }
     // A score reads as a label does: its text is its name.
     if (auto* score = qobject_cast<ScoreDisplay*>(object)) {

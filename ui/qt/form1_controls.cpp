@@ -39,7 +39,7 @@ Form1Controls::Form1Controls(Resolution resolution, const QFont& scoreFont, QWid
     setGeometry(0, 0, pixelsX(design::kClientWidth, resolution),
                 pixelsY(design::kClientHeight, resolution));
     board_ = new Board(resolution, this);
-    news_ = new NewsLine(this);
+    news_ = new NewsLine(this, NewsLine::Kind::Notification);
 }
 
 void Form1Controls::render(const FormModel& model, const FormChanges& changes) {

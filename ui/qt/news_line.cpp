@@ -5,11 +5,16 @@
 
 namespace tinzel::qt {
 
-NewsLine::NewsLine(QWidget* parent) : QWidget(parent) {
+NewsLine::NewsLine(QWidget* parent, Kind kind) : QWidget(parent), kind_(kind) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
-    // A pixel in the corner below the scores, where nothing else is.
-    setGeometry(parent->width() - 1, parent->height() - 1, 1, 1);
+    if (kind == Kind::Notification) {
+        // A pixel in the corner below the scores, where nothing else is.
+        setGeometry(parent->width() - 1, parent->height() - 1, 1, 1);
+    } else {
+        // A screen reader reads a message's lines from the top: this one first.
+        setGeometry(0, 0, 1, 1);
+    }
     hide();
 }
 

@@ -1,6 +1,8 @@
-// A line of the window that only a screen reader meets: each round's news (ui/round_news.h),
-// told as a notification as the line shows. Qt has no announcement to send, and a screen
-// reader speaks a notification that shows without moving the focus. It draws nothing.
+// A line that only a screen reader meets, carrying a round's news (ui/round_news.h). It draws
+// nothing. In the window it is a notification, told as it shows: Qt has no announcement to
+// send, and a screen reader speaks a notification that shows without moving the focus. In a
+// message box it is the box's first line, which a screen reader reads with the message as the
+// box opens.
 #pragma once
 
 #include <QWidget>
@@ -12,10 +14,17 @@ class NewsLine : public QWidget {
     Q_OBJECT
 
   public:
-    explicit NewsLine(QWidget* parent);
+    enum class Kind { Notification, MessageLine };
+
+    NewsLine(QWidget* parent, Kind kind);
+
+    Kind kind() const { return kind_; }
 
     // Shows the line anew with `news` as its name, which a screen reader then speaks.
     void tell(std::string_view news);
+
+  private:
+    Kind kind_;
 };
 
 }  // namespace tinzel::qt

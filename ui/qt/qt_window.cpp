@@ -5,10 +5,12 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <utility>
 
 #include "ui/fresh_presses.h"
 #include "ui/qt/accessibility.h"
 #include "ui/qt/conversions.h"
+#include "ui/qt/news_line.h"
 
 namespace tinzel::qt {
 
@@ -108,19 +110,24 @@ void QtWindow::focusButton(int index) {
 }
 
 // Told by the window's line of news, not by a score label: Qt tells a screen reader that a
-// label was renamed, but not its new name, and the reader drops the change. News that comes while
-// the window is hidden (the tenth win, just before the end message) is left to the message, which a
-// screen reader reads as it opens: a line shown in a hidden window is never shown, and one shown
-// just before the window hides would be cut short.
+// label was renamed, but not its new name, and the reader drops the change. News that comes
+// while the window is hidden (the tenth win, just before the end message) is told by the
+// message, which a screen reader reads as it opens: a line shown in a hidden window is never
+// shown, and one shown just before the window hides would be cut short.
 void QtWindow::announce(std::string_view news) {
     if (frame_->isVisible() && controls_ != nullptr) {
         controls_->newsLine()->tell(news);
+    } else {
+        messageNews_ = news;
     }
 }
 
 void QtWindow::showMessage(std::string_view text, bool isError) {
     QMessageBox box(isError ? QMessageBox::Critical : QMessageBox::NoIcon,
                     toQString(design::kApplicationTitle), toQString(text), QMessageBox::Ok);
+    if (!messageNews_.empty()) {
+        (new NewsLine(&box, NewsLine::Kind::MessageLine))->tell(std::exchange(messageNews_, {}));
+    }
     MessageKeys keys(&box);
     qApp->installEventFilter(&keys);
     box.exec();

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <memory>
+#include <string>
 
 #include "ui/form_runtime.h"
 #include "ui/form_view.h"
@@ -57,6 +58,8 @@ class QtWindow : public QObject, public FormView {
     // Looked up once: finding a font family asks fontconfig every time.
     QFont scoreFont_;
     QPointer<Form1Controls> controls_;
+    // News told while the window is hidden, which the next message tells.
+    std::string messageNews_;
 };
 
 }  // namespace tinzel::qt
