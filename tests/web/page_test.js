@@ -457,7 +457,10 @@ describe('the page', () => {
           : { status: '', dialog: 'WINS: 10.' },
       );
     }
-    await page.keyboard.press('Escape');
+    // The message has the focus itself, for a screen reader to read it whole as it opens,
+    // and its OK answers Space there.
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'message');
+    await page.keyboard.press('Space');
     await page.locator('#ended').waitFor({ state: 'visible', timeout: 5000 });
     // Nothing old is left to be read again once the game is over.
     assert.equal(await page.evaluate(() => document.getElementById('score-news').textContent), '');

@@ -135,6 +135,8 @@ mergeInto(LibraryManager.library, {
       page.news.textContent = '';
       if (!dialog.open) {
         dialog.showModal();
+        // The message takes the focus itself, to be read whole as it opens (page_input.js).
+        dialog.focus();
       }
     },
 

@@ -58,16 +58,20 @@ mergeInto(LibraryManager.library, {
         }
       });
 
-      dialog.addEventListener('keydown', (event) => {
-        if (!input.messageKeyActs(true, event)) {
+      // The message opens with the focus on itself, so that a screen reader reads it whole as
+      // it opens (a reader says nothing of a button that takes the focus from a window gone).
+      // Its one button then answers Enter as it goes down and Space as it comes up, as it does
+      // when it has the focus itself.
+      const okKey = (down) => (down ? 'Enter' : ' ');
+      const messageKey = (down) => (event) => {
+        if (!input.messageKeyActs(down, event)) {
           event.preventDefault();
+        } else if (event.target === dialog && event.key === okKey(down)) {
+          dialog.querySelector('button').click();
         }
-      });
-      dialog.addEventListener('keyup', (event) => {
-        if (!input.messageKeyActs(false, event)) {
-          event.preventDefault();
-        }
-      });
+      };
+      dialog.addEventListener('keydown', messageKey(true));
+      dialog.addEventListener('keyup', messageKey(false));
       dialog.addEventListener('close', () => {
         if (page.ended) {
           page.showEnded();
