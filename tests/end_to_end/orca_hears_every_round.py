@@ -1,16 +1,20 @@
 #!/usr/bin/env python3
-"""Plays the real tinzel program to its end with Orca, the desktop's screen reader, listening.
+"""Plays the game to its end with Orca, the desktop's screen reader, listening: the real tinzel
+program, or the page in chromium.
 
 Orca runs with a settings folder of its own and writes what it speaks to its debug log (as
 "SPEECH OUTPUT" lines; no sound is made). The player answers from the keyboard, as a blind
-player does, reading the board over AT-SPI to find the colour on ten squares: a wrong answer
-first, then right ones to the tenth win. After every answer Orca must speak the score that
-changed and that a new board is dealt, with the focus where the player left it; after the
-tenth win, that win and the end message. Needs DISPLAY, an accessibility bus (run it under
-with_accessibility_bus inside dbus-run-session), Debian's orca, xdotool, and python3-pyatspi
-with the system's Python.
+player does, finding the colour on ten squares: a wrong answer first, then right ones to the
+tenth win. After every answer Orca must speak the score that changed and that a new board is
+dealt, with the focus where the player left it; after the tenth win, that win and the end
+message. Needs DISPLAY, an accessibility bus (run it under with_accessibility_bus inside
+dbus-run-session), Debian's orca, and python3-pyatspi with the system's Python; the window
+needs xdotool too.
 
 Usage: orca_hears_every_round.py PROGRAM
+       orca_hears_every_round.py --page COMMAND [ARGUMENT ...]
+The page's player is COMMAND (tests/web/orca_player.js under node), which plays a move for
+each line it is given.
 """
 import os
 import pty
@@ -96,6 +100,103 @@ class OrcaSpeech:
         os.close(self._follower)
 
 
+class WindowPlayer:
+    """The Qt window, its keys pressed on the X server and its board read over AT-SPI."""
+
+    def __init__(self, program, orca):
+        self.program = program
+        self.orca = orca
+        self.game = None
+        self.focus = self.wins = self.losses = 0
+
+    def start(self):
+        self.game = subprocess.Popen([self.program],
+                                     env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+        self.frame = next(child for child in application("Tinzel")
+                          if child.getRoleName() == "frame")
+        window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
+                                 "^Form1$"], check=True, capture_output=True,
+                                text=True).stdout.split()[0]
+        subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
+        self.orca.wait_for(r"Black push button\.", 0, timeout=20)
+
+    def go_to_answer(self):
+        """Takes the focus to the button of the next answer, a step at a time, each step heard.
+        The button that Orca has yet to name, or None."""
+        self.ten = ten_colour(self.frame)
+        # One wrong answer, on the button below the ten-colour's, then right ones.
+        self.target = self.ten if self.wins or self.losses else (self.ten + 1) % len(COLOURS)
+        while self.focus != self.target:
+            step = 1 if self.target > self.focus else -1
+            since = len(self.orca.spoken())
+            press("Down" if step > 0 else "Up")
+            self.focus += step
+            self.orca.wait_for(rf"{COLOURS[self.focus]} push button\.", since)
+        return None
+
+    def answer(self):
+        """Answers with the focused button: the score that changed."""
+        press("Return")
+        if self.target == self.ten:
+            self.wins += 1
+            return f"WINS: {self.wins}"
+        self.losses += 1
+        return f"LOST: {self.losses}"
+
+    def dismiss(self):
+        subprocess.run(["xdotool", "windowfocus", "--sync", window_of_message()], check=True)
+        press("Return")
+        return self.game.wait(timeout=10)
+
+    def stop(self):
+        if self.game is not None and self.game.poll() is None:
+            self.game.terminate()
+            self.game.wait(timeout=10)
+
+
+class PagePlayer:
+    """The page, played by its own player (tests/web/orca_player.js) a move at a time."""
+
+    def __init__(self, command, orca):
+        self.command = command
+        self.orca = orca
+        self.player = None
+
+    def start(self):
+        self.player = subprocess.Popen(self.command, stdin=subprocess.PIPE,
+                                       stdout=subprocess.PIPE, text=True)
+        assert self._said() == "ready", "the page's player did not open the game"
+        # Orca reads a page whole as it loads; the game is played once it has.
+        _, loaded = self.orca.wait_for(r"Finished loading Tinzel\.", 0, timeout=30)
+        self.orca.wait_for(r"statusbar", loaded, timeout=30)
+
+    def _said(self):
+        line = self.player.stdout.readline()
+        assert line, f"the page's player ended with status {self.player.wait(timeout=10)}"
+        return line.strip()
+
+    def _move(self, move):
+        self.player.stdin.write(move + "\n")
+        self.player.stdin.flush()
+        return self._said()
+
+    def go_to_answer(self):
+        moved_to = self._move("go")
+        return None if moved_to == "-" else moved_to
+
+    def answer(self):
+        return self._move("answer")
+
+    def dismiss(self):
+        ended = self._move("dismiss")
+        assert ended.startswith("ended "), f"the page's player said {ended!r}"
+        return int(ended.split()[1])
+
+    def stop(self):
+        if self.player is not None and self.player.poll() is None:
+            self.player.stdin.close()
+            self.player.terminate()
+            self.player.wait(timeout=10)
 
 
 def ten_colour(frame):
@@ -122,58 +223,40 @@ def press(key):
     subprocess.run(["xdotool", "key", key], check=True)
 
 
-def main(program):
+def main(arguments):
     with tempfile.TemporaryDirectory(prefix="tinzel-orca-") as settings:
         orca = OrcaSpeech(settings)
-        game = None
+        player = (PagePlayer(arguments[1:], orca) if arguments[0] == "--page"
+                  else WindowPlayer(arguments[0], orca))
         try:
             orca.wait_for(r"Screen reader on\.", 0, timeout=30)
-            game = subprocess.Popen([program],
-                                    env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
-            frame = next(child for child in application("Tinzel")
-                         if child.getRoleName() == "frame")
-            window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
-                                     "^Form1$"], check=True, capture_output=True,
-                                    text=True).stdout.split()[0]
-            subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
-            _, heard = orca.wait_for(r"Black push button\.", 0, timeout=20)
-            focus, wins, losses = 0, 0, 0
-            while wins < 10:
-                ten = ten_colour(frame)
-                # One wrong answer, on the button below the ten-colour's, then right ones.
-                target = ten if wins or losses else (ten + 1) % len(COLOURS)
-                while focus != target:
-                    step = 1 if target > focus else -1
-                    press("Down" if step > 0 else "Up")
-                    focus += step
-                    _, heard = orca.wait_for(rf"{COLOURS[focus]} push button\.", heard + 1)
+            player.start()
+            while True:
+                since = len(orca.spoken())
+                moved_to = player.go_to_answer()
+                if moved_to is not None:
+                    orca.wait_for(rf"{moved_to} push button\.", since)
                 answered = len(orca.spoken())
-                press("Return")
-                if target == ten:
-                    wins += 1
-                else:
-                    losses += 1
-                if wins < 10:
-                    score = f"WINS: {wins}" if target == ten else f"LOST: {losses}"
-                    _, heard = orca.wait_for(rf"notification {score}\. New board\.", answered)
-                    # The focus stayed where the player left it: Orca named no button.
-                    moved = [line for line in orca.spoken()[answered:heard]
-                             if line.endswith("push button.")]
-                    assert not moved, f"the answer moved the focus: Orca said {moved}"
-                    print(f"heard {score} and the new board")
+                score = player.answer()
+                if score == "WINS: 10":
+                    break
+                # A window's news is a notification; the page's, its status region.
+                _, heard = orca.wait_for(rf"(notification )?{score}\. New board\.", answered)
+                # The focus stayed where the player left it: Orca named no button.
+                moved = [line for line in orca.spoken()[answered:heard]
+                         if line.endswith("push button.")]
+                assert not moved, f"the answer moved the focus: Orca said {moved}"
+                print(f"heard {score} and the new board")
             _, heard = orca.wait_for(r".*You won! But you had 1losses\..*", answered)
             ending = orca.spoken()[answered:heard + 1]
             # The tenth win is heard like every other, as the message opens.
             assert re.search(r"WINS: 10\..*You won!", " ".join(ending)), \
                 f"the tenth win was not heard before the end message: Orca said {ending}"
             print(f"heard the tenth win and the end message: {ending}")
-            subprocess.run(["xdotool", "windowfocus", "--sync", window_of_message()], check=True)
-            press("Return")
-            assert game.wait(timeout=10) == 0, f"the game ended with status {game.returncode}"
+            status = player.dismiss()
+            assert status == 0, f"the game ended with status {status}"
         finally:
-            if game is not None and game.poll() is None:
-                game.terminate()
-                game.wait(timeout=10)
+            player.stop()
             orca.stop()
 
 
@@ -189,4 +272,4 @@ def window_of_message(timeout=10.0):
 
 
 if __name__ == "__main__":
-    main(sys.argv[1])
+    main(sys.argv[1:])

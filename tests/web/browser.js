@@ -1,5 +1,6 @@
 // What the browser tests and benchmarks share: the page's folder served on 127.0.0.1 with a
-// log of every request, Debian's chromium started headless, and a screenshot's pixels.
+// log of every request, Debian's chromium started headless (or on the X display), and a
+// screenshot's pixels.
 'use strict';
 
 const fs = require('node:fs');
@@ -45,7 +46,7 @@ async function serve(folder) {
 
 // Without the background-networking switches chromium keeps trying hosts this machine cannot
 // reach; as root it only starts without its sandbox.
-function launchOptions(extraArgs) {
+function launchOptions(extraArgs, headless = true) {
   const args = [
     ...extraArgs,
     '--disable-gpu',
@@ -65,11 +66,16 @@ function launchOptions(extraArgs) {
   if (!executablePath) {
     throw new Error('TINZEL_CHROMIUM is not set: it names the chromium to drive');
   }
-  return { executablePath, headless: true, args };
+  return { executablePath, headless, args };
 }
 
 function launch(extraArgs = []) {
   return chromium.launch(launchOptions(extraArgs));
+}
+
+// A browser in a window on the X display (DISPLAY), where a screen reader meets it.
+function launchOnScreen(extraArgs = []) {
+  return chromium.launch(launchOptions(extraArgs, false));
 }
 
 // A browser with a profile of its own in `folder`, as a player's is: only there does chromium
@@ -132,4 +138,12 @@ async function openGame(browser, url, options = {}) {
   return { context, page, problems };
 }
 
-module.exports = { serve, launch, launchWithProfile, capturePixels, openGame, phoneScreen };
+module.exports = {
+  serve,
+  launch,
+  launchOnScreen,
+  launchWithProfile,
+  capturePixels,
+  openGame,
+  phoneScreen,
+};
