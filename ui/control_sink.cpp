@@ -38,9 +38,11 @@ void applyRound(const FormModel& model, const FormChanges& changes, ControlSink&
     if (changes.first) {
         sink.makeButton(0);
         buttonMade = true;
-        sink.makeScore(ScoreLabel::Losses, design::kLosses, model.caption(ScoreLabel::Losses));
+        sink.makeScore(ScoreLabel::Losses, design::scoreRect(ScoreLabel::Losses),
+                       model.caption(ScoreLabel::Losses));
         sink.makeLabel2(design::kLabel2, design::kLabel2Caption);
-        sink.makeScore(ScoreLabel::Wins, design::kWins, model.caption(ScoreLabel::Wins));
+        sink.makeScore(ScoreLabel::Wins, design::scoreRect(ScoreLabel::Wins),
+                       model.caption(ScoreLabel::Wins));
     } else {
         for (const ScoreLabel label : {ScoreLabel::Losses, ScoreLabel::Wins}) {
             if (changes.captionChanged(label)) {

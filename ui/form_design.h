@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "game/color_value.h"
+#include "game/controls.h"
 
 namespace tinzel::design {
 
@@ -30,6 +31,11 @@ inline constexpr TwipsRect kLosses = {6000, 360, 1575, 375};
 inline constexpr TwipsRect kLabel2 = {3600, 2280, 255, 15};
 inline constexpr TwipsRect kWins = {6000, 0, 1575, 375};
 inline constexpr TwipsRect kSquare = {4440, 0, 495, 440};
+
+// Where score label `label` lies.
+constexpr const TwipsRect& scoreRect(ScoreLabel label) {
+    return label == ScoreLabel::Wins ? kWins : kLosses;
+}
 
 inline constexpr std::string_view kLossesCaption = "LOST: 0";
 inline constexpr std::string_view kWinsCaption = "WINS: 0";

@@ -263,7 +263,7 @@ Capture QtPlayerDriver::capture() {
 // place in the design, grabbed as the window is: the text as that label draws it, to the
 // fraction of a pixel.
 Capture QtPlayerDriver::drawnText(ScoreLabel label, const std::string& text) {
-    const design::TwipsRect& rect = label == ScoreLabel::Wins ? design::kWins : design::kLosses;
+    const design::TwipsRect& rect = design::scoreRect(label);
     QWidget* frame = window_->frame();
     const auto* shown = qobject_cast<qt::ScoreDisplay*>(
         frame->childAt(pixelsOf({rect.left + rect.width / 2, rect.top + rect.height / 2})));

@@ -72,10 +72,6 @@ Key keyNamed(const std::string& name) {
 // A focus ring shows at least this many pixels on a button.
 constexpr int kRingPixels = 40;
 
-const design::TwipsRect& scoreRect(ScoreLabel label) {
-    return label == ScoreLabel::Wins ? design::kWins : design::kLosses;
-}
-
 int paletteIndex(ColorValue color) {
     const auto found = std::find(Palette.begin(), Palette.end(), color);
     return found == Palette.end() ? -1 : static_cast<int>(found - Palette.begin());
@@ -166,8 +162,8 @@ class Play {
 
     // Whether score label `label` shows `text`, read from its pixels.
     TextMatch shows(ScoreLabel label, const std::string& text) {
-        return matchText(driver_.capture(), scoreRect(label), driver_.drawnText(label, text),
-                         text.size());
+        return matchText(driver_.capture(), design::scoreRect(label),
+                         driver_.drawnText(label, text), text.size());
     }
 
     void seeCaption(ScoreLabel label, const std::string& text) {

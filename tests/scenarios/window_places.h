@@ -27,7 +27,7 @@ inline TwipsPoint buttonCentre(int index) {
 }
 
 inline TwipsPoint labelCentre(ScoreLabel label) {
-    const design::TwipsRect& area = label == ScoreLabel::Wins ? design::kWins : design::kLosses;
+    const design::TwipsRect& area = design::scoreRect(label);
     return {area.left + area.width / 2, area.top + area.height / 2};
 }
 

@@ -49,8 +49,8 @@ void PageControls::makeLabel2(const design::TwipsRect& rect, std::string_view ca
 
 void PageControls::setCaption(ScoreLabel label, std::string_view caption) {
     const std::string text(caption);
-    const design::TwipsRect& rect = label == ScoreLabel::Wins ? design::kWins : design::kLosses;
-    tinzel_page_caption(pageLabel(label), text.c_str(), scoreFontSize(rect, text));
+    tinzel_page_caption(pageLabel(label), text.c_str(),
+                        scoreFontSize(design::scoreRect(label), text));
 }
 
 bool PageControls::hasButton(int index) const {
